@@ -1,6 +1,11 @@
 #include "data/QuimbelDataModule.h"
 
 #include "app/Constants.h"
+#include "platform/Error.h"
+#include "platform/db/SqliteStatement.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 TDataModuleQuimbel* DataModuleQuimbel = nullptr;
 
@@ -35,6 +40,11 @@ TDataModuleQuimbel::TDataModuleQuimbel(QObject* owner)
     ADOTablePeriod.OnCalcFields = [this](TDataSet* dataSet) { EvOnCalcFieldTPeriod(dataSet); };
 
     ADOConnection.SetConnectionString(ConnectionText());
+    if (!QFileInfo::exists(Constants::DatabaseFileName))
+        throw EDatabaseError(QStringLiteral("Le fichier de base de données « %1 » est introuvable dans le dossier "
+                                            "« %2 ».\nPour créer une base vide, lancez « quimbels-admin create » "
+                                            "dans ce dossier.")
+                                 .arg(Constants::DatabaseFileName, QDir::currentPath()));
     ADOConnection.Open();
     ADOTableClient.SetConnection(&ADOConnection);
     ADOTableClient.SetTableName(QStringLiteral("TClient"));
@@ -58,4 +68,14 @@ void TDataModuleQuimbel::EvOnCalcFieldTPeriod(TDataSet* DataSet) {
     DataSet->FieldByName(QStringLiteral("SOLDE"))
         ->SetAsFloat(DataSet->FieldByName(QStringLiteral("TARIF"))->AsFloat() -
                      DataSet->FieldByName(QStringLiteral("ACCOMPTE"))->AsFloat());
+}
+
+qint32 TDataModuleQuimbel::SmallestFreePeriodId() {
+    TSqliteStatement& identifiers = ADOConnection.CachedStatement(
+        QStringLiteral("SELECT IDPERIODE FROM TPeriod WHERE IDPERIODE >= 0 ORDER BY IDPERIODE"));
+    qint64 candidate = 0;
+    while (identifiers.Step() && identifiers.ColumnInteger(0) == candidate)
+        ++candidate;
+    identifiers.Reset();
+    return static_cast<qint32>(candidate);
 }

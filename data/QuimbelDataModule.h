@@ -35,6 +35,10 @@ public:
 
     void EvOnCalcFieldTPeriod(TDataSet* DataSet);
 
+    // The smallest identifier from 0 up that no period of the file holds, read in one walk of
+    // the identifier index instead of one query per identifier in use.
+    qint32 SmallestFreePeriodId();
+
     static QString ConnectionText();
 };
 

@@ -8,19 +8,19 @@
 
 namespace {
 
-const QString UsageText = QStringLiteral(
-    "Usage : quimbels-admin COMMANDE [ARGUMENTS]\n"
-    "\n"
-    "Commandes :\n"
-    "  create [--demo] [FICHIER]\n"
-    "      Crée une base de données vide (par défaut Quimbels.mdb dans le dossier courant).\n"
-    "      Avec --demo, la remplit d'une petite activité de démonstration.\n"
-    "      Un fichier existant n'est jamais remplacé.\n"
-    "  sql \"REQUÊTE\"\n"
-    "      Exécute une requête SELECT sur Quimbels.mdb du dossier courant et affiche\n"
-    "      les noms des colonnes puis chaque ligne, valeurs séparées par des tabulations.\n"
-    "  --help\n"
-    "      Affiche cette aide.\n");
+const QString UsageText =
+    QStringLiteral("Usage : quimbels-admin COMMANDE [ARGUMENTS]\n"
+                   "\n"
+                   "Commandes :\n"
+                   "  create [--demo] [FICHIER]\n"
+                   "      Crée une base de données vide (par défaut Quimbels.mdb dans le dossier courant).\n"
+                   "      Avec --demo, la remplit d'une petite activité de démonstration.\n"
+                   "      Un fichier existant n'est jamais remplacé.\n"
+                   "  sql \"REQUÊTE\"\n"
+                   "      Exécute une requête SELECT sur Quimbels.mdb du dossier courant et affiche\n"
+                   "      les noms des colonnes puis chaque ligne, valeurs séparées par des tabulations.\n"
+                   "  --help\n"
+                   "      Affiche cette aide.\n");
 
 int UsageError(const QString& reason, QTextStream& err) {
     err << reason << "\n\n" << UsageText;

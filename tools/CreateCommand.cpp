@@ -33,9 +33,11 @@ int RunCreateCommand(const QString& path, bool demo, QTextStream& out, QTextStre
         out.flush();
         return AdminDone;
     } catch (const EQuimbelsError& error) {
-        // The file was made by this command a moment ago: an empty database would pass for a demonstration one.
+        // The file was made by this command a moment ago: an empty database would pass for a demonstration
+        // one.
         QFile::remove(path);
-        err << error.Text() << '\n' << QStringLiteral("La base de données « %1 » n'a pas été créée.").arg(path) << '\n';
+        err << error.Text() << '\n'
+            << QStringLiteral("La base de données « %1 » n'a pas été créée.").arg(path) << '\n';
         err.flush();
         return AdminFailed;
     }

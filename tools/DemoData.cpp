@@ -34,7 +34,8 @@ struct TDemoClient {
 const TDemoClient DemoClients[] = {
     {"Martin", "Sophie", "75011", "Paris", nullptr, nullptr, "Cliente fidèle, vient chaque été."},
     {"Le Goff", "Yannick", "29000", "Quimper"},
-    {"Lefèvre", "Jérôme", "44000", "Nantes", nullptr, nullptr, "Allergique aux plumes : oreillers synthétiques."},
+    {"Lefèvre", "Jérôme", "44000", "Nantes", nullptr, nullptr,
+     "Allergique aux plumes : oreillers synthétiques."},
     {"D'Artagnan", "Charles", "32000", "Auch"},
     {"Müller", "Jürgen", "79098", "Freiburg im Breisgau", "Kaiser-Joseph-Straße 12", "+49 761 204 5518",
      "Parle un peu français."},
@@ -90,7 +91,8 @@ const TDemoRoom DemoRooms[] = {
     {"4", "Chambre familiale : un lit double et deux lits simples", 95 * Euro, 2, 7},
     {"5", "Chambre double mansardée, vue sur la baie", 82 * Euro + 50 * Cent, 1, 5},
     {"6", "Petite chambre, lit simple", 52 * Euro, 1, 4},
-    {"Gîte des Tilleuls", "Gîte indépendant de trois chambres, cuisine équipée, jardin clos", 140 * Euro, 3, 14},
+    {"Gîte des Tilleuls", "Gîte indépendant de trois chambres, cuisine équipée, jardin clos", 140 * Euro, 3,
+     14},
     {"Suite", "Suite avec salon, baignoire balnéo et terrasse", 135 * Euro + 50 * Cent, 2, 7},
 };
 
@@ -108,9 +110,9 @@ const char* const PeriodNotes[] = {
 };
 
 const char* const StreetNames[] = {
-    "rue des Lilas",        "avenue Jean-Jaurès",     "place de l'Église",       "chemin du Moulin",
-    "boulevard Gambetta",   "impasse des Peupliers",  "allée des Châtaigniers", "rue Émile-Zola",
-    "quai de la Fosse",     "rue du Général-Leclerc", "route de la Plage",      "rue de l'Abbé-Grégoire",
+    "rue des Lilas",      "avenue Jean-Jaurès",     "place de l'Église",      "chemin du Moulin",
+    "boulevard Gambetta", "impasse des Peupliers",  "allée des Châtaigniers", "rue Émile-Zola",
+    "quai de la Fosse",   "rue du Général-Leclerc", "route de la Plage",      "rue de l'Abbé-Grégoire",
 };
 
 struct TDemoPeriod {
@@ -129,13 +131,17 @@ public:
         return lowest + static_cast<int>(FRandom() % static_cast<unsigned>(highest - lowest + 1));
     }
     bool Chance(int percent) { return Between(1, 100) <= percent; }
-    template <typename T, size_t N> const T& Pick(const T (&items)[N]) { return items[Between(0, static_cast<int>(N) - 1)]; }
+    template <typename T, size_t N> const T& Pick(const T (&items)[N]) {
+        return items[Between(0, static_cast<int>(N) - 1)];
+    }
 
 private:
     std::mt19937 FRandom{DemoSeed};
 };
 
-QVariant Text(const char* text) { return text == nullptr ? QVariant() : QVariant(QString::fromUtf8(text)); }
+QVariant Text(const char* text) {
+    return text == nullptr ? QVariant() : QVariant(QString::fromUtf8(text));
+}
 
 QString FrenchTelephone(TDemoGenerator& generator) {
     QString number = generator.Chance(60) ? QStringLiteral("06") : QStringLiteral("02");
@@ -162,8 +168,8 @@ TDemoPeriod MakePeriod(int room, const QDate& debut, const QDate& fin, TDemoGene
     period.Fin = fin;
     // A third of the stays go to the most faithful clients.
     const int clientCount = static_cast<int>(std::size(DemoClients));
-    const TDemoClient& client = DemoClients[generator.Chance(33) ? generator.Between(0, 7)
-                                                                : generator.Between(0, clientCount - 1)];
+    const TDemoClient& client =
+        DemoClients[generator.Chance(33) ? generator.Between(0, 7) : generator.Between(0, clientCount - 1)];
     period.Nom = QString::fromUtf8(client.Nom);
     period.Tarif = DemoRooms[room].DailyRate * (debut.daysTo(fin) + 1);
     const int payment = generator.Between(1, 100);
@@ -186,7 +192,8 @@ std::vector<TDemoPeriod> MakePeriods(int currentYear, TDemoGenerator& generator)
     for (int room = 0; room < static_cast<int>(std::size(DemoRooms)); ++room) {
         QDate debut = QDate(currentYear - 2, 1, 1).addDays(generator.Between(0, 10));
         for (;;) {
-            const QDate fin = debut.addDays(generator.Between(DemoRooms[room].ShortestStay, DemoRooms[room].LongestStay) - 1);
+            const QDate fin = debut.addDays(
+                generator.Between(DemoRooms[room].ShortestStay, DemoRooms[room].LongestStay) - 1);
             if (fin > last)
                 break;
             periods.push_back(MakePeriod(room, debut, fin, generator));
@@ -202,7 +209,8 @@ std::vector<TDemoPeriod> MakePeriods(int currentYear, TDemoGenerator& generator)
 class TDemoFile {
 public:
     explicit TDemoFile(const QString& path) {
-        const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr);
+        const int code =
+            sqlite3_open_v2(QFile::encodeName(path).constData(), &FDb, SQLITE_OPEN_READWRITE, nullptr);
         if (code != SQLITE_OK) {
             const QString text = SqliteErrorText(FDb, code);
             sqlite3_close_v2(FDb);
@@ -232,16 +240,18 @@ void Run(TSqliteStatement& statement, const QVariantList& values) {
 }
 
 void WriteClients(sqlite3* db, TDemoGenerator& generator) {
-    TSqliteStatement insert(
-        db, QStringLiteral("INSERT INTO TClient (NOM, PRENOM, TELEPHONE, ADRESSE, CP, VILLE, NOTE) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    TSqliteStatement insert(db, QStringLiteral("INSERT INTO TClient (NOM, PRENOM, TELEPHONE, ADRESSE, CP, "
+                                               "VILLE, NOTE) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     for (const TDemoClient& client : DemoClients) {
-        const QVariant telephone = client.Telephone != nullptr ? Text(client.Telephone) : FrenchTelephone(generator);
+        const QVariant telephone =
+            client.Telephone != nullptr ? Text(client.Telephone) : FrenchTelephone(generator);
         const QVariant adresse = client.Adresse != nullptr
                                      ? Text(client.Adresse)
-                                     : QStringLiteral("%1, %2").arg(generator.Between(1, 120)).arg(
-                                           QString::fromUtf8(generator.Pick(StreetNames)));
-        Run(insert, {Text(client.Nom), Text(client.Prenom), telephone, adresse, Text(client.Cp), Text(client.Ville),
-                     Text(client.Note)});
+                                     : QStringLiteral("%1, %2")
+                                           .arg(generator.Between(1, 120))
+                                           .arg(QString::fromUtf8(generator.Pick(StreetNames)));
+        Run(insert, {Text(client.Nom), Text(client.Prenom), telephone, adresse, Text(client.Cp),
+                     Text(client.Ville), Text(client.Note)});
     }
 }
 
@@ -252,13 +262,14 @@ void WriteRooms(sqlite3* db) {
 }
 
 void WritePeriods(sqlite3* db, const std::vector<TDemoPeriod>& periods) {
-    TSqliteStatement insert(db, QStringLiteral("INSERT INTO TPeriod (IDPERIODE, NOM, CHAMBRE, DATEDEBUT, DATEFIN, "
-                                               "ACCOMPTE, TARIF, NOTE) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    TSqliteStatement insert(
+        db, QStringLiteral("INSERT INTO TPeriod (IDPERIODE, NOM, CHAMBRE, DATEDEBUT, DATEFIN, "
+                           "ACCOMPTE, TARIF, NOTE) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     qint64 id = 0;
     for (const TDemoPeriod& period : periods)
-        Run(insert, {id++, period.Nom, Text(DemoRooms[period.Room].Chambre), period.Debut.toString(Qt::ISODate),
-                     period.Fin.toString(Qt::ISODate), period.Accompte, period.Tarif,
-                     period.Note.isEmpty() ? QVariant() : QVariant(period.Note)});
+        Run(insert, {id++, period.Nom, Text(DemoRooms[period.Room].Chambre),
+                     period.Debut.toString(Qt::ISODate), period.Fin.toString(Qt::ISODate), period.Accompte,
+                     period.Tarif, period.Note.isEmpty() ? QVariant() : QVariant(period.Note)});
 }
 
 } // namespace

@@ -30,7 +30,9 @@ QString Escaped(const QString& value) {
     return text;
 }
 
-QString Line(const QStringList& values) { return values.join(QLatin1Char('\t')) + QLatin1Char('\n'); }
+QString Line(const QStringList& values) {
+    return values.join(QLatin1Char('\t')) + QLatin1Char('\n');
+}
 
 } // namespace
 

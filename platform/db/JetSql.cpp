@@ -27,9 +27,15 @@ struct TToken {
     QString Source;
 };
 
-bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool IsNameStart(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_'; }
-bool IsNamePart(QChar c) { return IsNameStart(c) || IsAsciiDigit(c); }
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+bool IsNameStart(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_';
+}
+bool IsNamePart(QChar c) {
+    return IsNameStart(c) || IsAsciiDigit(c);
+}
 
 class TTokenizer {
 public:
@@ -140,7 +146,8 @@ private:
     }
 
     TToken Symbol() {
-        static const QString twoCharacters[] = {QStringLiteral("<>"), QStringLiteral("<="), QStringLiteral(">=")};
+        static const QString twoCharacters[] = {QStringLiteral("<>"), QStringLiteral("<="),
+                                                QStringLiteral(">=")};
         for (const QString& symbol : twoCharacters) {
             if (QStringView(FText).mid(FPos, 2) == symbol) {
                 FPos += 2;
@@ -170,12 +177,13 @@ struct TNode {
     enum class TKind { Column, Text, Number, Date, Comparison, Like, IsNull, Not, And, Or };
     TKind Kind = TKind::Column;
     TColumnRef Column;
-    QString Value;         // literals; the operator of a comparison
-    bool Negated = false;  // NOT LIKE, IS NOT NULL
+    QString Value;        // literals; the operator of a comparison
+    bool Negated = false; // NOT LIKE, IS NOT NULL
     std::unique_ptr<TNode> Left, Right;
 
-    bool IsValue() const { return Kind == TKind::Column || IsLiteral(); }
-    bool IsLiteral() const { return Kind == TKind::Text || Kind == TKind::Number || Kind == TKind::Date; }
+    bool IsValue() const {
+        return Kind == TKind::Column || Kind == TKind::Text || Kind == TKind::Number || Kind == TKind::Date;
+    }
 };
 using TNodePtr = std::unique_ptr<TNode>;
 
@@ -260,8 +268,9 @@ private:
 
     TNodePtr Predicate() {
         TNodePtr left = Operand();
-        static const QString comparisons[] = {QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("<"),
-                                              QStringLiteral(">"),  QStringLiteral("<="), QStringLiteral(">=")};
+        static const QString comparisons[] = {QStringLiteral("="),  QStringLiteral("<>"),
+                                              QStringLiteral("<"),  QStringLiteral(">"),
+                                              QStringLiteral("<="), QStringLiteral(">=")};
         for (const QString& op : comparisons) {
             if (AcceptSymbol(op)) {
                 TNodePtr node = MakeNode(TNode::TKind::Comparison, std::move(left), Operand());
@@ -338,8 +347,8 @@ private:
 
     // The words of the grammar are not names unless written between brackets.
     static bool IsName(const TToken& token) {
-        static const char* const reserved[] = {"SELECT", "DISTINCT", "FROM", "WHERE", "ORDER", "BY",   "ASC",
-                                               "DESC",   "AND",      "OR",   "NOT",   "LIKE",  "IS",   "NULL"};
+        static const char* const reserved[] = {"SELECT", "DISTINCT", "FROM", "WHERE", "ORDER", "BY", "ASC",
+                                               "DESC",   "AND",      "OR",   "NOT",   "LIKE",  "IS", "NULL"};
         if (token.Kind == TTokenKind::BracketName)
             return true;
         if (token.Kind != TTokenKind::Word)
@@ -352,7 +361,8 @@ private:
     }
 
     static bool IsKeyword(const TToken& token, const char* keyword) {
-        return token.Kind == TTokenKind::Word && token.Value.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+        return token.Kind == TTokenKind::Word &&
+               token.Value.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
     }
     static bool IsSymbol(const TToken& token, const QString& symbol) {
         return token.Kind == TTokenKind::Symbol && token.Value == symbol;
@@ -453,7 +463,8 @@ public:
         if (!select.OrderBy.empty()) {
             QStringList terms;
             for (const TOrderTerm& term : select.OrderBy)
-                terms << (term.Direction.isEmpty() ? Column(term.Column) : Column(term.Column) + u' ' + term.Direction);
+                terms << (term.Direction.isEmpty() ? Column(term.Column)
+                                                   : Column(term.Column) + u' ' + term.Direction);
             sql += QStringLiteral(" ORDER BY ") + terms.join(QStringLiteral(", "));
         }
         return {sql, FParameters};
@@ -468,7 +479,8 @@ private:
         case TNode::TKind::And: {
             const QString left = Condition(*node.Left);
             const QString right = Condition(*node.Right);
-            const QString op = node.Kind == TNode::TKind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
+            const QString op =
+                node.Kind == TNode::TKind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
             return u'(' + left + op + right + u')';
         }
         case TNode::TKind::Not:
@@ -555,7 +567,9 @@ private:
     }
 
     bool IsCurrency(const TColumnRef& column) const {
-        return FColumnType(FTable, column.Name).trimmed().compare(QLatin1String("CURRENCY"), Qt::CaseInsensitive) == 0;
+        return FColumnType(FTable, column.Name)
+                   .trimmed()
+                   .compare(QLatin1String("CURRENCY"), Qt::CaseInsensitive) == 0;
     }
 
     QVariant NumberValue(const QString& number) const {
@@ -600,7 +614,8 @@ private:
 
 } // namespace
 
-TTranslatedSql TranslateJetSelect(const QString& jetSql, const TColumnTypeLookup& columnType, int currentYear) {
+TTranslatedSql TranslateJetSelect(const QString& jetSql, const TColumnTypeLookup& columnType,
+                                  int currentYear) {
     const TSelect select = TParser(jetSql, currentYear).Select();
     return TEmitter(jetSql, columnType).Emit(select);
 }

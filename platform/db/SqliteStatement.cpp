@@ -100,13 +100,7 @@ QString TSqliteStatement::ColumnDeclaredType(int column) const {
     return QString::fromUtf8(sqlite3_column_decltype(FStmt, column));
 }
 
-QString TSqliteStatement::ColumnTable(int column) const {
-    return QString::fromUtf8(sqlite3_column_table_name(FStmt, column));
-}
-
-QString TSqliteStatement::ColumnOrigin(int column) const {
-    return QString::fromUtf8(sqlite3_column_origin_name(FStmt, column));
-}
+qint64 TSqliteStatement::ColumnInteger(int column) const { return sqlite3_column_int64(FStmt, column); }
 
 QVariant TSqliteStatement::ColumnValue(int column) const {
     switch (sqlite3_column_type(FStmt, column)) {

@@ -23,9 +23,8 @@ public:
     int ColumnCount() const;
     QString ColumnName(int column) const;
     QString ColumnDeclaredType(int column) const;
-    QString ColumnTable(int column) const;
-    QString ColumnOrigin(int column) const;
     QVariant ColumnValue(int column) const;
+    qint64 ColumnInteger(int column) const;
 
 private:
     sqlite3* FDb;

@@ -48,7 +48,9 @@ template <typename Items> auto FindNamed(Items& items, const QString& name) -> d
     return nullptr;
 }
 
-QStringList KeyNames(const QString& path) { return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts); }
+QStringList KeyNames(const QString& path) {
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
 
 // The file holds one key path per line, so a key name may not carry a line break, nor any other
 // control character, which the registry refuses as well.
@@ -60,7 +62,8 @@ QStringList CheckedKeyNames(const QString& path) {
     const QStringList names = KeyNames(path);
     for (const QString& name : names)
         if (!IsValidKeyName(name))
-            throw EPlatformError(QStringLiteral("Le nom de clé « %1 » contient un caractère de contrôle.").arg(name));
+            throw EPlatformError(
+                QStringLiteral("Le nom de clé « %1 » contient un caractère de contrôle.").arg(name));
     return names;
 }
 
@@ -216,10 +219,12 @@ TSettingsKey LoadTree(const QString& filePath) {
         return {};
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
-        throw EPlatformError(QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu.").arg(filePath));
+        throw EPlatformError(
+            QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu.").arg(filePath));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw EPlatformError(QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu.").arg(filePath));
+        throw EPlatformError(
+            QStringLiteral("Le fichier de réglages « %1 » ne peut pas être lu.").arg(filePath));
     return ParseTree(bytes, filePath);
 }
 
@@ -230,8 +235,8 @@ void AppendKey(QString& text, const TSettingsKey& key, const QString& path) {
             text += QLatin1Char('\n');
         text += QLatin1Char('[') + (path.isEmpty() ? QStringLiteral("\\") : path) + QLatin1String("]\n");
         for (const TSettingsValue& value : key.Values)
-            text += Quoted(value.Name) + QLatin1Char('=') + (value.Type.isEmpty() ? Quoted(value.Data) : value.Data) +
-                    QLatin1Char('\n');
+            text += Quoted(value.Name) + QLatin1Char('=') +
+                    (value.Type.isEmpty() ? Quoted(value.Data) : value.Data) + QLatin1Char('\n');
     }
     for (const TSettingsKey& child : key.Children)
         AppendKey(text, child, path + QLatin1Char('\\') + child.Name);
@@ -242,7 +247,8 @@ void AppendKey(QString& text, const TSettingsKey& key, const QString& path) {
 void SaveTree(const TSettingsKey& root, const QString& filePath) {
     const QString folder = QFileInfo(filePath).absolutePath();
     if (!QDir().mkpath(folder))
-        throw EPlatformError(QStringLiteral("Le dossier de réglages « %1 » ne peut pas être créé.").arg(folder));
+        throw EPlatformError(
+            QStringLiteral("Le dossier de réglages « %1 » ne peut pas être créé.").arg(folder));
     QString text;
     AppendKey(text, root, QString());
     const QByteArray bytes = text.toUtf8();
@@ -302,8 +308,8 @@ QString TSettingsStore::ReadString(const QString& path, const QString& valueName
     if (value == nullptr)
         return {};
     if (!value->Type.isEmpty())
-        throw EPlatformError(
-            QStringLiteral("La valeur « %1 » de la clé « %2 » du fichier de réglages « %3 » n'est pas un texte (type %4).")
-                .arg(valueName, path, FFilePath, value->Type));
+        throw EPlatformError(QStringLiteral("La valeur « %1 » de la clé « %2 » du fichier de réglages « %3 » "
+                                            "n'est pas un texte (type %4).")
+                                 .arg(valueName, path, FFilePath, value->Type));
     return value->Data;
 }

@@ -1,6 +1,7 @@
 #include "CommandOutput.h"
 #include "SqlFixture.h"
 
+#include "platform/os/Clock.h"
 #include "tools/AdminCommand.h"
 
 #include <QDir>
@@ -19,7 +20,8 @@ QByteArray FileBytes(const QString& path) {
 }
 
 QStringList DatabaseFiles() {
-    return QDir::current().entryList({QStringLiteral("*.mdb"), QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden);
+    return QDir::current().entryList({QStringLiteral("*.mdb"), QStringLiteral(".*.tmp")},
+                                     QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 struct TUsageCase {
@@ -36,7 +38,8 @@ TEST(AdminCommand, WrongUsageShowsTheReasonAndTheUsageAndDoesNothing) {
         {{QStringLiteral("create"), QStringLiteral("--force")}, QStringLiteral("Option inconnue : --force")},
         {{QStringLiteral("create"), QStringLiteral("a.mdb"), QStringLiteral("b.mdb")},
          QStringLiteral("La commande create n'accepte qu'un seul fichier.")},
-        {{QStringLiteral("sql")}, QStringLiteral("La commande sql attend une seule requête, entre guillemets.")},
+        {{QStringLiteral("sql")},
+         QStringLiteral("La commande sql attend une seule requête, entre guillemets.")},
         {{QStringLiteral("sql"), QStringLiteral("SELECT NOM"), QStringLiteral("FROM TClient")},
          QStringLiteral("La commande sql attend une seule requête, entre guillemets.")},
         {{QStringLiteral("sql"), QStringLiteral("  ")},
@@ -46,7 +49,8 @@ TEST(AdminCommand, WrongUsageShowsTheReasonAndTheUsageAndDoesNothing) {
         SCOPED_TRACE(usage.Arguments.join(QLatin1Char(' ')).toStdString());
         const TCommandOutput output = Admin(usage.Arguments);
         EXPECT_EQ(output.ExitCode, AdminUsageError);
-        EXPECT_TRUE(output.Err.startsWith(usage.Reason + QStringLiteral("\n\nUsage : quimbels-admin "))) << output.Err;
+        EXPECT_TRUE(output.Err.startsWith(usage.Reason + QStringLiteral("\n\nUsage : quimbels-admin ")))
+            << output.Err.toStdString();
         EXPECT_EQ(output.Out, QString());
         EXPECT_EQ(DatabaseFiles(), QStringList());
     }
@@ -61,6 +65,7 @@ TEST(AdminCommand, HelpGoesToTheStandardOutput) {
 }
 
 TEST(AdminCommand, CreateMakesAnEmptyDatabaseOrADemonstrationOne) {
+    Clock::SetFixed(QDateTime(QDate(2024, 6, 15), QTime(9, 30)));
     struct TCreateCase {
         QStringList Arguments;
         QString File;
@@ -70,7 +75,8 @@ TEST(AdminCommand, CreateMakesAnEmptyDatabaseOrADemonstrationOne) {
         {{QStringLiteral("create")}, QStringLiteral("Quimbels.mdb"), false},
         {{QStringLiteral("create"), QStringLiteral("Essai.mdb")}, QStringLiteral("Essai.mdb"), false},
         {{QStringLiteral("create"), QStringLiteral("--demo")}, QStringLiteral("Quimbels.mdb"), true},
-        {{QStringLiteral("create"), QStringLiteral("Démo.mdb"), QStringLiteral("--demo")}, QStringLiteral("Démo.mdb"),
+        {{QStringLiteral("create"), QStringLiteral("Démo.mdb"), QStringLiteral("--demo")},
+         QStringLiteral("Démo.mdb"),
          true},
     };
     for (const TCreateCase& create : cases) {
@@ -79,14 +85,18 @@ TEST(AdminCommand, CreateMakesAnEmptyDatabaseOrADemonstrationOne) {
         EXPECT_EQ(output.ExitCode, AdminDone);
         EXPECT_EQ(output.Err, QString());
         EXPECT_TRUE(output.Out.startsWith(QStringLiteral("Base de données « %1 » créée").arg(create.File)))
-            << output.Out;
+            << output.Out.toStdString();
         EXPECT_EQ(DatabaseFiles(), QStringList{create.File});
-        const qint64 clients = QuerySql(create.File, QStringLiteral("SELECT count(*) FROM TClient")).at(0).at(0).toLongLong();
-        const qint64 periods = QuerySql(create.File, QStringLiteral("SELECT count(*) FROM TPeriod")).at(0).at(0).toLongLong();
+        const qint64 clients =
+            QuerySql(create.File, QStringLiteral("SELECT count(*) FROM TClient")).at(0).at(0).toLongLong();
+        const qint64 periods =
+            QuerySql(create.File, QStringLiteral("SELECT count(*) FROM TPeriod")).at(0).at(0).toLongLong();
         if (create.Demo) {
             EXPECT_GT(clients, 0);
-            EXPECT_TRUE(output.Out.contains(QStringLiteral("%1 clients").arg(clients))) << output.Out;
-            EXPECT_TRUE(output.Out.contains(QStringLiteral("%1 périodes").arg(periods))) << output.Out;
+            EXPECT_TRUE(output.Out.contains(QStringLiteral("%1 clients").arg(clients)))
+                << output.Out.toStdString();
+            EXPECT_TRUE(output.Out.contains(QStringLiteral("%1 périodes").arg(periods)))
+                << output.Out.toStdString();
         } else {
             EXPECT_EQ(clients + periods, 0);
         }
@@ -114,7 +124,7 @@ TEST(AdminCommand, CreateNeverTouchesAnExistingFile) {
         SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
         const TCommandOutput output = Admin(arguments);
         EXPECT_EQ(output.ExitCode, AdminFailed);
-        EXPECT_TRUE(output.Err.contains(QStringLiteral("existe déjà"))) << output.Err;
+        EXPECT_TRUE(output.Err.contains(QStringLiteral("existe déjà"))) << output.Err.toStdString();
         EXPECT_EQ(output.Out, QString());
     }
     EXPECT_EQ(FileBytes(QStringLiteral("Quimbels.mdb")), notADatabase);
@@ -123,9 +133,9 @@ TEST(AdminCommand, CreateNeverTouchesAnExistingFile) {
 }
 
 TEST(AdminCommand, CreateInAMissingFolderFailsWithAFrenchText) {
-    const TCommandOutput output = Admin({QStringLiteral("create"), QStringLiteral("--demo"),
-                                         QStringLiteral("absent/Quimbels.mdb")});
+    const TCommandOutput output =
+        Admin({QStringLiteral("create"), QStringLiteral("--demo"), QStringLiteral("absent/Quimbels.mdb")});
     EXPECT_EQ(output.ExitCode, AdminFailed);
-    EXPECT_TRUE(output.Err.contains(QStringLiteral("n'existe pas"))) << output.Err;
+    EXPECT_TRUE(output.Err.contains(QStringLiteral("n'existe pas"))) << output.Err.toStdString();
     EXPECT_FALSE(QDir(QStringLiteral("absent")).exists());
 }

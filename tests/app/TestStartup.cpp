@@ -1,0 +1,44 @@
+#include "SqlFixture.h"
+
+#include "app/Quimbels.h"
+#include "app/Startup.h"
+#include "data/QuimbelDataModule.h"
+#include "platform/ui/Dialogs.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Startup : public testing::Test {
+protected:
+    void SetUp() override { QApplication::setApplicationDisplayName(QStringLiteral("Vorandel")); }
+    TDialogAnswers Answers;
+    QObject Owner;
+};
+
+} // namespace
+
+TEST_F(Startup, WithoutADatabaseOneMessageSaysHowToCreateOneAndNoWindowRemains) {
+    TQuimbelsObjects objects;
+    EXPECT_FALSE(CreateQuimbelsObjects(&Owner, objects));
+    ASSERT_EQ(Answers.Messages().size(), 1);
+    EXPECT_TRUE(Answers.Messages()[0].Text.contains(QStringLiteral("quimbels-admin create")));
+    EXPECT_EQ(Answers.Messages()[0].Title, QStringLiteral("Vorandel"));
+    EXPECT_EQ(Answers.Messages()[0].Type, TMsgDlgType::Error);
+    EXPECT_EQ(objects.FormMainQuimbel, nullptr);
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TFormMainQuimbel*>(widget), nullptr);
+}
+
+TEST_F(Startup, CreatesTheMainWindowThenTheDataModuleBoundToIt) {
+    CreateQuimbelsDatabase();
+    ExecSql(QStringLiteral("Quimbels.mdb"), QStringLiteral("INSERT INTO TClient (NOM) VALUES ('Dupont')"));
+    TQuimbelsObjects objects;
+    ASSERT_TRUE(CreateQuimbelsObjects(&Owner, objects));
+    EXPECT_EQ(DataModuleQuimbel, objects.DataModule);
+    EXPECT_EQ(objects.DataModule->parent(), &Owner);
+    EXPECT_EQ(objects.FormMainQuimbel->DataSourceClient.DataSet(), &objects.DataModule->ADOTableClient);
+    EXPECT_TRUE(Answers.Messages().isEmpty());
+    delete objects.FormMainQuimbel;
+}
