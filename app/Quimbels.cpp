@@ -128,6 +128,7 @@ TFormMainQuimbel::TFormMainQuimbel(QWidget* owner) : QWidget(owner), RentedGoodN
     DBNavigatorClient->SetDataSource(&DataSourceClient);
     DBNavigatorRoom->SetDataSource(&DataSourceRoom);
     DBNavigatorPeriod->SetDataSource(&DataSourcePeriod);
+    DBNavigatorPeriod->OnClick = [this](TNavigateBtn button) { DBNavigatorPeriodClick(button); };
 
     BuildBilanTab();
     BuildBottomPanel();

@@ -9,6 +9,8 @@ class QLabel;
 class QTabWidget;
 class QToolButton;
 class TADOQuery;
+class TAddPeriodData;
+class TCalendYear;
 class TComboBox;
 class TDataModuleQuimbel;
 class TDateTimePicker;
@@ -81,9 +83,18 @@ public:
     QLabel* LabelA;
     TDateTimePicker* DateTimePickerFin;
 
+    // The annual calendar while it is open.
+    TCalendYear* CalendYear = nullptr;
+
     void FormCreate();
     void EvOnActivateForm();
     void SpeedButtonCloseClick();
+    void SpeedButtonCalendrierClick();
+    void EvOnClickClientPrint();
+    void EvOnClickRoomPrint();
+    void EvOnClickPeriodPrint();
+    void SpeedButtonBilanPrintClick();
+    void EditRentedGoodName();
     void SyncRentedGoodName(TSyncDirection direction);
     void ApplyRentedGoodName();
 
@@ -91,6 +102,14 @@ public:
     bool CollectColumnValues(QStringList& values, TADOQuery* query, const QString& sql, const QString& columnName);
     void FillComboFromQuery(TComboBox* comboBox, TADOQuery* query, const QString& sql, const QString& columnName);
     static QString ReplacePlaceholder(const QString& templateText, const QString& placeholder, const QString& value);
+
+    // Booking operations.
+    enum TPeriodCheckMode { NewPeriod = 1, ExistingPeriod = 2 };
+    void DBNavigatorPeriodClick(TNavigateBtn Button);
+    void AddPeriod();
+    void ModifyPeriod();
+    bool CheckPeriodOverlap(const TAddPeriodData& PeriodData, TPeriodCheckMode Mode);
+    qint32 NextFreePeriodId();
 
     // Statement operations.
     void LaunchBilanRequest(int modeValue, bool force);
@@ -114,5 +133,8 @@ private:
     void BuildBilanTab();
     void BindBilanTab(TDataModuleQuimbel* dataModule);
     QString BilanSql(int mode) const;
+    // Runs the period dialog until the user cancels or confirms a period that overlaps no other.
+    bool RunPeriodDialog(const QStringList& clientNames, const QStringList& roomNames, TAddPeriodData& periodData,
+                         const QString& caption, const QString& confirmCaption, TPeriodCheckMode mode);
     void SetSelectionControlsEnabled(int mode);
 };

@@ -159,6 +159,22 @@ void TDBGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+// As in the toolkit, a cell opened for typing puts its row in edit at once, so that a navigator
+// offers to post or cancel it while the text is still in the editor.
+bool TDBGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    TDataSet* dataSet = FModel->DataSet();
+    if (state() == QAbstractItemView::EditingState && dataSet->State() == TDataSetState::Browse) {
+        try {
+            dataSet->Edit();
+        } catch (const EQuimbelsError& error) {
+            ShowException(error.Text());
+        }
+    }
+    return true;
+}
+
 // Down from the last row opens a new one, unless the last row is itself a new row still empty.
 void TDBGrid::AppendFromLastRow() {
     TDataSet* dataSet = FModel->DataSet();

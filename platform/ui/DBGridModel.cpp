@@ -181,7 +181,8 @@ void TDBGridModel::DataEvent(TDataEvent event, int recordIndex) {
         RowChanged(recordIndex);
         return;
     case TDataEvent::StateChanged:
-        RowChanged(recordIndex);
+        // Values change with RecordChanged; repainting the cells here would also reset the text
+        // of a cell editor whose opening put the row in edit.
         MoveIndicator();
         break;
     case TDataEvent::CursorMoved:

@@ -10,13 +10,13 @@ class TDataSource;
 
 // One column of a data-aware grid, naming the field it shows.
 struct TColumn {
-    QString FieldName;
-    QString Title;
+    QString FieldName{};
+    QString Title{};
     int Width = 64;
     Qt::Alignment Alignment = Qt::AlignLeft | Qt::AlignVCenter;
     // Text colours; an invalid colour keeps the style's own.
-    QColor Color;
-    QColor TitleColor;
+    QColor Color{};
+    QColor TitleColor{};
     bool Visible = true;
 };
 

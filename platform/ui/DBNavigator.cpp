@@ -36,14 +36,21 @@ const TButtonFace ButtonFaces[] = {
 
 // A control holding input not yet handed to its data set (a grid cell being typed) hands it over
 // when it loses the focus. The buttons never take the focus, so the navigator takes it away for a
-// moment before acting, as the toolkit had every control update the record first.
+// moment before acting, as the toolkit had every control update the record first; it then goes
+// back to the control, or to the parent of an editor that closed on losing it.
 void CommitFocusedInput() {
-    const QPointer<QWidget> focused = QApplication::focusWidget();
-    if (focused.isNull())
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr)
         return;
+    const QPointer<QWidget> control = focused;
+    const QPointer<QWidget> parent = focused->parentWidget();
     focused->clearFocus();
-    if (!focused.isNull() && focused->isVisible() && QApplication::focusWidget() == nullptr)
-        focused->setFocus(Qt::OtherFocusReason);
+    if (QApplication::focusWidget() != nullptr)
+        return;
+    if (!control.isNull() && control->isVisible())
+        control->setFocus(Qt::OtherFocusReason);
+    else if (!parent.isNull())
+        parent->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/ui/Dialogs.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -99,6 +100,12 @@ int MessageBox(QWidget* parent, const QString& text, const QString& title, TMsgD
         if (mapping.Standard == clicked)
             return mapping.Result;
     return mrNone;
+}
+
+int ShowModal(QDialog* dialog) {
+    if (TDialogAnswers* answers = TDialogAnswers::Active())
+        return answers->OnModal ? answers->OnModal(dialog) : 0;
+    return dialog->exec();
 }
 
 QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& proposedName,

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class QDialog;
 class QWidget;
 
 enum class TMsgDlgType { Error, Warning, Information, Confirmation };
@@ -38,6 +39,9 @@ QString SaveFileName(QWidget* parent, const QString& title, const QString& folde
 // The toolkit's confirmation before a record is deleted; true when the user chose OK.
 bool ConfirmRecordDelete(QWidget* parent);
 
+// Shows a dialog modally and returns its result.
+int ShowModal(QDialog* dialog);
+
 // While an instance lives, the dialogs above record what they would show and take their answer from
 // it instead of opening a modal loop. Instances nest: the newest one answers.
 class TDialogAnswers {
@@ -51,6 +55,9 @@ public:
     std::function<int(const TShownMessage&)> OnMessage;
     // Without a handler the save dialog is cancelled.
     std::function<QString(const TShownSaveDialog&)> OnSaveFile;
+    // Plays the user's part in a modal dialog: fills its controls, presses its buttons, and
+    // returns its result. Without a handler the dialog is closed with no result.
+    std::function<int(QDialog*)> OnModal;
 
     const QList<TShownMessage>& Messages() const { return FMessages; }
     const QList<TShownSaveDialog>& SaveDialogs() const { return FSaveDialogs; }
