@@ -146,7 +146,7 @@ void TFormMainQuimbel::BuildListTab(QWidget* tab, TDBGrid*& grid, QWidget*& pane
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     grid = new TDBGrid(tab);
-    grid->setStyleSheet(QStringLiteral("QTableView { background-color: palette(button); }"));
+    grid->SetColor(grid->palette().color(QPalette::Button));
     layout->addWidget(grid);
     panel = new QWidget(tab);
     panel->setFixedHeight(44);
@@ -255,9 +255,11 @@ bool TFormMainQuimbel::event(QEvent* event) {
 void TFormMainQuimbel::closeEvent(QCloseEvent* event) {
     // An edit typed in a grid is stored before the program ends, as leaving its row would; if the
     // file refuses it, the window stays open with the edit and the error is shown.
-    event->ignore();
     for (TDBGrid* grid : {DBGridClient, DBGridRoom})
-        grid->PostPendingEdit();
+        if (!grid->PostPendingEdit()) {
+            event->ignore();
+            return;
+        }
     event->accept();
 }
 

@@ -53,7 +53,7 @@ void TFormMainQuimbel::BuildBilanTab() {
     DBGridBilan->setGeometry(0, 0, 784, 279);
     DBGridBilan->SetReadOnly(true);
     DBGridBilan->SetRowSelect(true);
-    DBGridBilan->setStyleSheet(QStringLiteral("QTableView { background-color: palette(button); }"));
+    DBGridBilan->SetColor(DBGridBilan->palette().color(QPalette::Button));
 
     PanelBilan = new QWidget(TabSheetBilan);
     PanelBilan->setObjectName(QStringLiteral("PanelBilan"));

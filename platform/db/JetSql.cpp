@@ -218,13 +218,21 @@ public:
         if (!AcceptKeyword("SELECT"))
             Fail(QStringLiteral("seule une instruction SELECT est acceptée"));
         select.Distinct = AcceptKeyword("DISTINCT");
-        if (!AcceptSymbol("*")) {
+        // "Table.*" asks, as "*" does, for every column of the one table read.
+        QString starTable;
+        if (IsName(Peek()) && FPos + 2 < FTokens.size() && IsSymbol(FTokens[FPos + 1], ".") &&
+            IsSymbol(FTokens[FPos + 2], "*")) {
+            starTable = Name();
+            FPos += 2;
+        } else if (!AcceptSymbol("*")) {
             do
                 select.Columns.push_back(ColumnRef());
             while (AcceptSymbol(","));
         }
         ExpectKeyword("FROM");
         select.Table = Name();
+        if (!starTable.isEmpty() && starTable.compare(select.Table, Qt::CaseInsensitive) != 0)
+            Fail(QStringLiteral("la table « %1 » n'est pas celle de la clause FROM").arg(starTable));
         if (AcceptKeyword("WHERE"))
             select.Where = Or();
         if (AcceptKeyword("ORDER")) {

@@ -27,9 +27,13 @@ TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent), FModel(new TDBGridModel(
     connect(qApp, &QApplication::focusChanged, this, &TDBGrid::FocusChanged);
 }
 
-void TDBGrid::SetDataSource(TDataSource* dataSource) { FModel->SetDataSource(dataSource); }
+void TDBGrid::SetDataSource(TDataSource* dataSource) {
+    FModel->SetDataSource(dataSource);
+}
 
-void TDBGrid::SetColumns(const QList<TColumn>& columns) { FModel->SetColumns(columns); }
+void TDBGrid::SetColumns(const QList<TColumn>& columns) {
+    FModel->SetColumns(columns);
+}
 
 void TDBGrid::ApplyColumnWidths() {
     const QList<TColumn>& columns = FModel->Columns();
@@ -61,9 +65,13 @@ void TDBGrid::SetColumnResize(bool resizable) {
     horizontalHeader()->setSectionResizeMode(resizable ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
 
-void TDBGrid::SetIndicator(bool visible) { verticalHeader()->setVisible(visible); }
+void TDBGrid::SetIndicator(bool visible) {
+    verticalHeader()->setVisible(visible);
+}
 
-void TDBGrid::SetTitles(bool visible) { horizontalHeader()->setVisible(visible); }
+void TDBGrid::SetTitles(bool visible) {
+    horizontalHeader()->setVisible(visible);
+}
 
 void TDBGrid::SetColor(const QColor& color) {
     FColor = color;
@@ -77,11 +85,13 @@ void TDBGrid::ApplyPalette() {
     if (FColor.isValid())
         palette.setColor(QPalette::Base, FColor);
     if (FAlwaysShowSelection) {
-        palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Active, QPalette::Highlight));
         palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                          palette.color(QPalette::Active, QPalette::HighlightedText));
     } else {
-        palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
+        palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                         palette.color(QPalette::Inactive, QPalette::Base));
         palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                          palette.color(QPalette::Inactive, QPalette::Text));
     }

@@ -70,7 +70,8 @@ void TDBGridModel::Reset() {
 void TDBGridModel::ResolveFields() {
     FFieldIndexes.clear();
     for (const TColumn& column : FColumns) {
-        const TField* field = FDataSet != nullptr && FDataSet->Active() ? FDataSet->FindField(column.FieldName) : nullptr;
+        const TField* field =
+            FDataSet != nullptr && FDataSet->Active() ? FDataSet->FindField(column.FieldName) : nullptr;
         FFieldIndexes.append(field != nullptr ? field->Index() : -1);
     }
 }
@@ -82,7 +83,9 @@ TField* TDBGridModel::ColumnField(int column) const {
     return fieldIndex >= 0 && fieldIndex < FDataSet->FieldCount() ? FDataSet->Field(fieldIndex) : nullptr;
 }
 
-int TDBGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : FRowCount; }
+int TDBGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FRowCount;
+}
 
 int TDBGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(FColumns.size());
@@ -149,11 +152,8 @@ Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const {
 // A conversion refused here is shown at once: the delegate that commits the cell runs inside Qt,
 // where an exception must not pass.
 bool TDBGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    // The error box of a refused value takes the focus from the cell editor, whose focus loss
-    // commits the same text again: that second commit is dropped.
-    if (FSettingData || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    const QScopedValueRollback settingData(FSettingData, true);
     TField* field = ColumnField(index.column());
     const QString text = value.toString();
     // An editor closed without a change must not turn the row into a pending edit.

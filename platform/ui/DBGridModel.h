@@ -41,7 +41,6 @@ public:
     // Columns set here stay across opens; without them each open shows one column per field.
     const QList<TColumn>& Columns() const { return FColumns; }
     void SetColumns(const QList<TColumn>& columns);
-    bool HasExplicitColumns() const { return FExplicitColumns; }
     // The field a column shows, or none when the data set is closed or lacks that field.
     TField* ColumnField(int column) const;
 
@@ -80,7 +79,6 @@ private:
     bool FExplicitColumns = false;
     bool FReadOnly = false;
     bool FHandlingDataEvent = false;
-    bool FSettingData = false;
     // Rows as last announced to the views: while controls are disabled the data set changes
     // without telling, and the views must keep seeing the count they were given.
     int FRowCount = 0;

@@ -93,7 +93,9 @@ void TDBNavigator::SetDataSource(TDataSource* dataSource) {
     UpdateButtons();
 }
 
-QToolButton* TDBNavigator::Button(TNavigateBtn button) const { return FButtons[static_cast<int>(button)]; }
+QToolButton* TDBNavigator::Button(TNavigateBtn button) const {
+    return FButtons[static_cast<int>(button)];
+}
 
 void TDBNavigator::SetVisibleButtons(const QList<TNavigateBtn>& buttons) {
     FVisibleButtons.clear();
@@ -168,7 +170,9 @@ void TDBNavigator::Refresh() {
     FDataSet->EnableControls();
 }
 
-void TDBNavigator::DataEvent(TDataEvent, int) { UpdateButtons(); }
+void TDBNavigator::DataEvent(TDataEvent, int) {
+    UpdateButtons();
+}
 
 void TDBNavigator::UpdateButtons() {
     const bool active = FDataSet != nullptr && FDataSet->Active();

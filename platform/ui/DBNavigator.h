@@ -10,7 +10,18 @@
 class QToolButton;
 class TDataSource;
 
-enum class TNavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh };
+enum class TNavigateBtn {
+    nbFirst,
+    nbPrior,
+    nbNext,
+    nbLast,
+    nbInsert,
+    nbDelete,
+    nbEdit,
+    nbPost,
+    nbCancel,
+    nbRefresh
+};
 
 // A row of flat buttons that move through and edit the data set of a data source. Each button
 // is named after its TNavigateBtn ("nbFirst"...) and is enabled only when its action applies.

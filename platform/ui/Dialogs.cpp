@@ -62,11 +62,17 @@ QString WithDefaultSuffix(const QString& path, const QString& defaultSuffix) {
 
 } // namespace
 
-TDialogAnswers::TDialogAnswers() : FPrevious(ActiveAnswers) { ActiveAnswers = this; }
+TDialogAnswers::TDialogAnswers() : FPrevious(ActiveAnswers) {
+    ActiveAnswers = this;
+}
 
-TDialogAnswers::~TDialogAnswers() { ActiveAnswers = FPrevious; }
+TDialogAnswers::~TDialogAnswers() {
+    ActiveAnswers = FPrevious;
+}
 
-TDialogAnswers* TDialogAnswers::Active() { return ActiveAnswers; }
+TDialogAnswers* TDialogAnswers::Active() {
+    return ActiveAnswers;
+}
 
 void TDialogAnswers::Clear() {
     FMessages.clear();
@@ -108,8 +114,8 @@ int ShowModal(QDialog* dialog) {
     return dialog->exec();
 }
 
-QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& proposedName,
-                     const QString& filter, const QString& defaultSuffix) {
+QString SaveFileName(QWidget* parent, const QString& title, const QString& folder,
+                     const QString& proposedName, const QString& filter, const QString& defaultSuffix) {
     QString path;
     if (TDialogAnswers* answers = TDialogAnswers::Active())
         path = answers->AnswerSaveFile({title, folder, proposedName, filter, defaultSuffix});

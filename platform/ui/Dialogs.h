@@ -33,8 +33,8 @@ int MessageBox(QWidget* parent, const QString& text, const QString& title, TMsgD
 
 // Asks for the name of a file to write; empty when the user cancels. A name typed without a
 // suffix receives the default one.
-QString SaveFileName(QWidget* parent, const QString& title, const QString& folder, const QString& proposedName,
-                     const QString& filter, const QString& defaultSuffix);
+QString SaveFileName(QWidget* parent, const QString& title, const QString& folder,
+                     const QString& proposedName, const QString& filter, const QString& defaultSuffix);
 
 // The toolkit's confirmation before a record is deleted; true when the user chose OK.
 bool ConfirmRecordDelete(QWidget* parent);

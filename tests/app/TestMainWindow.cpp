@@ -151,7 +151,7 @@ TEST_F(MainWindow, ClosingRightAfterAnInPlaceEditLosesNothing) {
     TDBGrid* grid = Form->DBGridClient;
     const QModelIndex cell = grid->model()->index(1, 1);
     grid->setCurrentIndex(cell);
-    grid->edit(cell);
+    static_cast<QAbstractItemView*>(grid)->edit(cell);
     QApplication::processEvents();
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, nullptr);

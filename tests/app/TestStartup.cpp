@@ -3,9 +3,11 @@
 #include "app/Quimbels.h"
 #include "app/Startup.h"
 #include "data/QuimbelDataModule.h"
+#include "platform/os/SingleInstanceLock.h"
 #include "platform/ui/Dialogs.h"
 
 #include <QApplication>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,4 +43,16 @@ TEST_F(Startup, CreatesTheMainWindowThenTheDataModuleBoundToIt) {
     EXPECT_EQ(objects.FormMainQuimbel->DataSourceClient.DataSet(), &objects.DataModule->ADOTableClient);
     EXPECT_TRUE(Answers.Messages().isEmpty());
     delete objects.FormMainQuimbel;
+}
+
+TEST_F(Startup, ASecondStartWhileOneRunsEndsAtOnceWithCodeZero) {
+    TSingleInstanceLock running(QStringLiteral("QUIMBEL_APPLI"));
+    ASSERT_TRUE(running.Acquire());
+    // No database here: a start that went further would show a message and wait for it.
+    QProcess second;
+    second.start(QStringLiteral(QUIMBELS_EXECUTABLE), {});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(second.readAllStandardError().isEmpty());
 }

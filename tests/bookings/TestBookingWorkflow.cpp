@@ -34,7 +34,8 @@ protected:
             "INSERT INTO TPeriod VALUES (0, 'Dupont', '12', '2024-07-01', '2024-07-10', 0, 0, NULL);"
             "INSERT INTO TPeriod VALUES (1, 'Martin', '12', '2024-08-01', '2024-08-05', 0, 0, NULL);"
             "INSERT INTO TPeriod VALUES (3, 'Martin', '1_', '2024-09-01', '2024-09-05', 0, 0, NULL);"
-            "INSERT INTO TPeriod VALUES (4, 'Martin', 'L''Étable', '2024-09-01', '2024-09-05', 0, 0, NULL);");
+            "INSERT INTO TPeriod VALUES (4, 'Martin', 'L''Étable', '2024-09-01', '2024-09-05', 0, 0, NULL);"
+            "INSERT INTO TPeriod VALUES (6, 'Martin', '100', '2024-10-01', '2024-10-05', 0, 0, NULL);");
     }
 
     void SetUp() override {
@@ -134,7 +135,8 @@ TEST_F(Bookings, AStayMayNotShareADayWithAnotherOfItsRoom) {
         {"one free day", Stay("12", QDate(2024, 7, 20), QDate(2024, 7, 20)), true},
         {"the day after", Stay("12", QDate(2024, 7, 11), QDate(2024, 7, 12)), true},
         // Pattern characters and quotes in room names match only their own room.
-        {"room 10% free", Stay("10%", QDate(2024, 9, 2), QDate(2024, 9, 3)), true},
+        {"room 10% free while 100 is taken", Stay("10%", QDate(2024, 10, 2), QDate(2024, 10, 3)), true},
+        {"room 1_ free while 12 is taken", Stay("1_", QDate(2024, 7, 3), QDate(2024, 7, 4)), true},
         {"room 1_ taken", Stay("1_", QDate(2024, 9, 2), QDate(2024, 9, 3)), false},
         {"room with apostrophe taken", Stay("L'Étable", QDate(2024, 9, 2), QDate(2024, 9, 3)), false},
     };
@@ -159,7 +161,7 @@ TEST_F(Bookings, ARefusedDialogReopensOnWhatWasTypedAndCancellingSavesNothing) {
     ASSERT_EQ(Shown.size(), 2);
     EXPECT_EQ(Shown[1], QStringList({"Martin", "12", "2024-07-05", "2024-07-12", "50,50", "300,00", "Vue sur mer"}));
     EXPECT_EQ(Captions, QStringList({"Ajouter une Période...|Ajouter", "Ajouter une Période...|Ajouter"}));
-    EXPECT_EQ(Count(), 4);
+    EXPECT_EQ(Count(), 5);
     EXPECT_EQ(Module->ADOTablePeriod.State(), TDataSetState::Browse);
 }
 
@@ -226,7 +228,7 @@ TEST_F(Bookings, DeletingAsksFirstAndFreesTheIdentifier) {
     Module->ADOTablePeriod.First();
     Form->DBNavigatorPeriod->BtnClick(TNavigateBtn::nbDelete);
     EXPECT_EQ(Answers.Messages()[0].Text, QStringLiteral("Supprimer l'enregistrement ?"));
-    EXPECT_EQ(Count(), 3);
+    EXPECT_EQ(Count(), 4);
     Add({Stay("11", QDate(2024, 1, 1), QDate(2024, 1, 2))});
     EXPECT_EQ(Rows(QStringLiteral("SELECT CHAMBRE FROM TPeriod WHERE IDPERIODE = 0"))[0][0].toString(),
               QStringLiteral("11"));

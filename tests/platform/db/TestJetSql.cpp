@@ -516,3 +516,11 @@ TEST_F(JetSqlTest, UnreadableStatementsAreRefusedQuotingThem) {
 }
 
 } // namespace
+
+TEST(JetSqlStar, ATableQualifiedStarReadsEveryColumnOfThatTableOnly) {
+    const auto none = [](const QString&, const QString&) { return QString(); };
+    EXPECT_EQ(TranslateJetSelect(QStringLiteral("SELECT TPeriod.* FROM TPeriod"), none, 2026).Sql,
+              TranslateJetSelect(QStringLiteral("SELECT * FROM TPeriod"), none, 2026).Sql);
+    EXPECT_THROW(TranslateJetSelect(QStringLiteral("SELECT TClient.* FROM TPeriod"), none, 2026), EDatabaseError);
+    EXPECT_THROW(TranslateJetSelect(QStringLiteral("SELECT TPeriod.*, NOM FROM TPeriod"), none, 2026), EDatabaseError);
+}

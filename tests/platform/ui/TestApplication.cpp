@@ -4,9 +4,9 @@
 
 #include <QEvent>
 #include <functional>
-#include <utility>
 #include <gtest/gtest.h>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -65,7 +65,9 @@ TEST_F(ApplicationTest, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
 }
 
 TEST_F(ApplicationTest, AnExceptionFromAPostedEventIsShownByTheEventLoop) {
-    Receiver.Throw = [] { throw EConvertError(QStringLiteral("'abc' n'est pas une valeur entière correcte")); };
+    Receiver.Throw = [] {
+        throw EConvertError(QStringLiteral("'abc' n'est pas une valeur entière correcte"));
+    };
     QCoreApplication::postEvent(&Receiver, new QEvent(QEvent::User));
     QCoreApplication::postEvent(&Receiver, new QEvent(QEvent::User));
     QCoreApplication::processEvents();

@@ -50,7 +50,9 @@ protected:
         QTest::mouseClick(Grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
         QCoreApplication::processEvents();
     }
-    bool Editing() const { return QApplication::focusWidget() != Grid && Grid->isAncestorOf(QApplication::focusWidget()); }
+    bool Editing() const {
+        return QApplication::focusWidget() != Grid && Grid->isAncestorOf(QApplication::focusWidget());
+    }
 
     QWidget Window;
     TDBGrid* Grid = nullptr;
@@ -75,6 +77,16 @@ TEST_F(DBGridTest, CurrentRowAndCursorFollowEachOtherWithoutEcho) {
     EXPECT_EQ(Grid->currentIndex(), Grid->GridModel()->index(2, 1));
     EXPECT_EQ(moves.Count, 4);
     Table.RemoveObserver(&moves);
+}
+
+TEST_F(DBGridTest, TheViewMakingRoomForARemovedRowDoesNotMoveTheCursor) {
+    Table.SetRecNo(1);
+    Table.Insert();
+    ASSERT_EQ(Grid->currentIndex().row(), 1);
+    Table.Cancel();
+    EXPECT_EQ(Table.RecNo(), 1);
+    EXPECT_EQ(Grid->currentIndex().row(), 1);
+    EXPECT_EQ(Table.FieldByName(QStringLiteral("NOM"))->AsString(), QStringLiteral("Martin"));
 }
 
 TEST_F(DBGridTest, RowSelectSelectsTheWholeRowOfTheCursor) {
@@ -153,7 +165,8 @@ TEST_F(DBGridTest, EscapeInTheEditorRevertsTheCellAndASecondEscapeCancelsTheRow)
     Press(Qt::Key_Escape);
     EXPECT_FALSE(Editing());
     EXPECT_EQ(Table.State(), TDataSetState::Edit);
-    EXPECT_EQ(Grid->GridModel()->data(Grid->GridModel()->index(0, 2)).toString(), QStringLiteral("15/03/2010"));
+    EXPECT_EQ(Grid->GridModel()->data(Grid->GridModel()->index(0, 2)).toString(),
+              QStringLiteral("15/03/2010"));
     Press(Qt::Key_Escape);
     EXPECT_EQ(Table.State(), TDataSetState::Browse);
     EXPECT_EQ(Grid->GridModel()->data(Grid->GridModel()->index(0, 1)).toString(), QStringLiteral("80,50 €"));
@@ -222,8 +235,10 @@ TEST_F(DBGridTest, AReadOnlyGridNeitherEditsNorAppendsNorDeletes) {
 
 TEST_F(DBGridTest, ColumnWidthsApplyAndAZeroWidthHidesAColumnThatStays) {
     const TColumn name{.FieldName = QStringLiteral("NOM"), .Title = QStringLiteral("Nom"), .Width = 150};
-    const TColumn amount{.FieldName = QStringLiteral("MONTANT"), .Title = QStringLiteral("Montant"), .Width = 0};
-    const TColumn day{.FieldName = QStringLiteral("JOUR"), .Title = QStringLiteral("Jour"), .Width = 80, .Visible = false};
+    const TColumn amount{
+        .FieldName = QStringLiteral("MONTANT"), .Title = QStringLiteral("Montant"), .Width = 0};
+    const TColumn day{
+        .FieldName = QStringLiteral("JOUR"), .Title = QStringLiteral("Jour"), .Width = 80, .Visible = false};
     Grid->SetColumns({name, amount, day});
     for (int pass = 0; pass < 2; ++pass) {
         EXPECT_EQ(Grid->GridModel()->columnCount(), 3);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QSet>
 #include <QSignalSpy>
 
 namespace {
@@ -17,6 +18,14 @@ protected:
     }
     QString Text(int row, int column) const { return Model.data(Model.index(row, column)).toString(); }
     QString Mark(int row) const { return Model.headerData(row, Qt::Vertical).toString(); }
+    static QSet<int> RepaintedRows(const QSignalSpy& headers) {
+        QSet<int> rows;
+        for (const QList<QVariant>& signal : headers)
+            if (signal[0].value<Qt::Orientation>() == Qt::Vertical)
+                for (int row = signal[1].toInt(); row <= signal[2].toInt(); ++row)
+                    rows.insert(row);
+        return rows;
+    }
 
     TDBGridModel Model;
 };
@@ -33,11 +42,12 @@ TEST_F(DBGridModelTest, ShowsEachFieldsDisplayTextUnderItsNameWithoutMovingTheCu
         int row, column;
         const char* text;
     } cells[] = {
-        {0, 0, "Dupont"}, {0, 1, "80,50 €"}, {0, 2, "15/03/2010"}, {1, 0, "Martin"},
-        {1, 1, "1200,00 €"}, {1, 2, "01/12/2011"}, {2, 1, ""},        {2, 2, ""},
+        {0, 0, "Dupont"},    {0, 1, "80,50 €"},    {0, 2, "15/03/2010"}, {1, 0, "Martin"},
+        {1, 1, "1200,00 €"}, {1, 2, "01/12/2011"}, {2, 1, ""},           {2, 2, ""},
     };
     for (const auto& cell : cells)
-        EXPECT_EQ(Text(cell.row, cell.column), QString::fromUtf8(cell.text)) << cell.row << "," << cell.column;
+        EXPECT_EQ(Text(cell.row, cell.column), QString::fromUtf8(cell.text))
+            << cell.row << "," << cell.column;
     // The editor receives the plain value, not the formatted amount.
     EXPECT_EQ(Model.data(Model.index(0, 1), Qt::EditRole).toString(), QStringLiteral("80,5"));
     EXPECT_EQ(Model.data(Model.index(0, 1), Qt::TextAlignmentRole).toInt(),
@@ -86,7 +96,8 @@ TEST_F(DBGridModelTest, AnEditThroughTheModelReachesTheFileWhenTheRowIsLeft) {
 
     // Another row's edit first posts the pending one, as moving to that row does.
     ASSERT_TRUE(Model.setData(Model.index(0, 2), QStringLiteral("16/03/2010")));
-    EXPECT_EQ(FileRows()[1], (QVariantList{QStringLiteral("Durand"), qint64(125000), QStringLiteral("2011-12-01")}));
+    EXPECT_EQ(FileRows()[1],
+              (QVariantList{QStringLiteral("Durand"), qint64(125000), QStringLiteral("2011-12-01")}));
     Table.SetRecNo(2);
     EXPECT_EQ(FileRows()[0][2].toString(), QStringLiteral("2010-03-16"));
 }
@@ -105,7 +116,8 @@ TEST_F(DBGridModelTest, ARefusedValueIsShownAsAnErrorAndNotStored) {
     EXPECT_FALSE(Model.setData(Model.index(0, 2), QStringLiteral("31/02/2010")));
     ASSERT_EQ(Answers.Messages().size(), 1);
     const TShownMessage& message = Answers.Messages()[0];
-    EXPECT_EQ(message.Text, QStringLiteral("'31/02/2010' ne correspond pas à une date et une heure correctes"));
+    EXPECT_EQ(message.Text,
+              QStringLiteral("'31/02/2010' ne correspond pas à une date et une heure correctes"));
     EXPECT_EQ(message.Title, QApplication::applicationDisplayName());
     EXPECT_EQ(message.Type, TMsgDlgType::Error);
     EXPECT_EQ(message.Buttons, mbOK);
@@ -121,18 +133,21 @@ TEST_F(DBGridModelTest, TheRowIndicatorMarksTheCurrentRowByState) {
     EXPECT_EQ(Mark(0), QString());
     EXPECT_EQ(Mark(2), TDBGridModel::BrowseMark);
     // Both the row left and the row reached are repainted, however far apart.
-    QList<int> repainted;
-    for (const QList<QVariant>& signal : headers)
-        if (signal[0].value<Qt::Orientation>() == Qt::Vertical)
-            repainted << signal[1].toInt();
-    EXPECT_TRUE(repainted.contains(0));
-    EXPECT_TRUE(repainted.contains(2));
+    EXPECT_EQ(RepaintedRows(headers), (QSet<int>{0, 2}));
 
     Table.Edit();
     EXPECT_EQ(Mark(2), TDBGridModel::EditMark);
     Table.Cancel();
     Table.Append();
     EXPECT_EQ(Mark(3), TDBGridModel::InsertMark);
+    EXPECT_EQ(Mark(2), QString());
+
+    // A row inserted above the marked one pushes the mark to clear one row down.
+    Table.Cancel();
+    Table.SetRecNo(1);
+    headers.clear();
+    Table.Insert();
+    EXPECT_EQ(RepaintedRows(headers), (QSet<int>{1, 2}));
     EXPECT_EQ(Mark(2), QString());
 }
 
@@ -184,11 +199,13 @@ TEST_F(DBGridModelTest, ExplicitColumnsChooseFieldsTitlesAlignmentAndColoursAndO
     for (int pass = 0; pass < 2; ++pass) {
         ASSERT_EQ(Model.columnCount(), 3) << pass;
         EXPECT_EQ(Model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Jour"));
-        EXPECT_EQ(Model.headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::blue));
+        EXPECT_EQ(Model.headerData(0, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color(),
+                  QColor(Qt::blue));
         EXPECT_EQ(Text(0, 0), QStringLiteral("15/03/2010"));
         EXPECT_EQ(Text(1, 1), QStringLiteral("Martin"));
         EXPECT_EQ(Text(0, 2), QString());
-        EXPECT_EQ(Model.data(Model.index(0, 0), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignCenter));
+        EXPECT_EQ(Model.data(Model.index(0, 0), Qt::TextAlignmentRole).toInt(),
+                  static_cast<int>(Qt::AlignCenter));
         EXPECT_EQ(Model.data(Model.index(0, 0), Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::red));
         EXPECT_FALSE(Model.data(Model.index(0, 1), Qt::ForegroundRole).isValid());
         EXPECT_FALSE(Model.flags(Model.index(0, 2)) & Qt::ItemIsEditable);

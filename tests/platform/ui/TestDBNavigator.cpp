@@ -23,7 +23,9 @@ protected:
         SampleTable::SetUp();
         Navigator.SetDataSource(&Source);
         // What the data set looked like when the handler ran.
-        Navigator.OnClick = [this](TNavigateBtn button) { Clicks.append({button, Table.State(), Table.RecNo()}); };
+        Navigator.OnClick = [this](TNavigateBtn button) {
+            Clicks.append({button, Table.State(), Table.RecNo()});
+        };
         Navigator.show();
     }
     void Click(TNavigateBtn button) { QTest::mouseClick(Navigator.Button(button), Qt::LeftButton); }
@@ -66,10 +68,14 @@ TEST_F(DBNavigatorTest, DeleteAsksForConfirmationAndDeletesOnlyOnOk) {
 
 TEST_F(DBNavigatorTest, TheHandlerRunsAfterTheNavigatorsOwnAction) {
     const TClick cases[] = {
-        {TNavigateBtn::nbLast, TDataSetState::Browse, 2},   {TNavigateBtn::nbPrior, TDataSetState::Browse, 1},
-        {TNavigateBtn::nbInsert, TDataSetState::Insert, 1}, {TNavigateBtn::nbCancel, TDataSetState::Browse, 1},
-        {TNavigateBtn::nbEdit, TDataSetState::Edit, 1},     {TNavigateBtn::nbPost, TDataSetState::Browse, 1},
-        {TNavigateBtn::nbNext, TDataSetState::Browse, 2},   {TNavigateBtn::nbFirst, TDataSetState::Browse, 0},
+        {TNavigateBtn::nbLast, TDataSetState::Browse, 2},
+        {TNavigateBtn::nbPrior, TDataSetState::Browse, 1},
+        {TNavigateBtn::nbInsert, TDataSetState::Insert, 1},
+        {TNavigateBtn::nbCancel, TDataSetState::Browse, 1},
+        {TNavigateBtn::nbEdit, TDataSetState::Edit, 1},
+        {TNavigateBtn::nbPost, TDataSetState::Browse, 1},
+        {TNavigateBtn::nbNext, TDataSetState::Browse, 2},
+        {TNavigateBtn::nbFirst, TDataSetState::Browse, 0},
         {TNavigateBtn::nbRefresh, TDataSetState::Browse, 0},
     };
     for (const TClick& c : cases) {
@@ -86,7 +92,8 @@ TEST_F(DBNavigatorTest, ButtonsApplyOnlyWhereTheirActionDoes) {
     using enum TNavigateBtn;
     EXPECT_EQ(Enabled(), (QList<TNavigateBtn>{nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbRefresh}));
     Table.SetRecNo(1);
-    EXPECT_EQ(Enabled(), (QList<TNavigateBtn>{nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbRefresh}));
+    EXPECT_EQ(Enabled(),
+              (QList<TNavigateBtn>{nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbRefresh}));
     Table.Last();
     EXPECT_EQ(Enabled(), (QList<TNavigateBtn>{nbFirst, nbPrior, nbInsert, nbDelete, nbEdit, nbRefresh}));
     Table.Edit();

@@ -10,13 +10,15 @@
 
 TEST(Dialogs, MessageBoxRecordsWhatItWouldShowAndReturnsTheHandlersAnswer) {
     TDialogAnswers answers;
-    answers.OnMessage = [](const TShownMessage& message) { return message.Text.startsWith("Supprimer") ? mrNo : mrYes; };
+    answers.OnMessage = [](const TShownMessage& message) {
+        return message.Text.startsWith("Supprimer") ? mrNo : mrYes;
+    };
 
     EXPECT_EQ(MessageBox(nullptr, QStringLiteral("Supprimer la chambre ?"), QStringLiteral("Vorandel"),
                          TMsgDlgType::Confirmation, mbYes | mbNo),
               mrNo);
-    EXPECT_EQ(MessageBox(nullptr, QStringLiteral("Continuer ?"), QStringLiteral("Titre"), TMsgDlgType::Warning,
-                         mbYes | mbNo | mbCancel),
+    EXPECT_EQ(MessageBox(nullptr, QStringLiteral("Continuer ?"), QStringLiteral("Titre"),
+                         TMsgDlgType::Warning, mbYes | mbNo | mbCancel),
               mrYes);
 
     ASSERT_EQ(answers.Messages().size(), 2);
@@ -37,11 +39,12 @@ TEST(Dialogs, WithoutAHandlerAMessageBoxAnswersWithItsDefaultButton) {
         int buttons;
         int expected;
     } cases[] = {
-        {mbOK, mrOk},          {mbOK | mbCancel, mrOk}, {mbYes | mbNo, mrYes},
-        {mbNo | mbCancel, mrNo}, {mbCancel, mrCancel},
+        {mbOK, mrOk},         {mbOK | mbCancel, mrOk}, {mbYes | mbNo, mrYes}, {mbNo | mbCancel, mrNo},
+        {mbCancel, mrCancel},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MessageBox(nullptr, QStringLiteral("?"), QString(), TMsgDlgType::Confirmation, c.buttons), c.expected)
+        EXPECT_EQ(MessageBox(nullptr, QStringLiteral("?"), QString(), TMsgDlgType::Confirmation, c.buttons),
+                  c.expected)
             << c.buttons;
 }
 
@@ -51,10 +54,13 @@ TEST(Dialogs, TheNewestAnswersInstanceAnswersUntilItEnds) {
     {
         TDialogAnswers inner;
         inner.OnMessage = [](const TShownMessage&) { return mrOk; };
-        EXPECT_EQ(MessageBox(nullptr, QStringLiteral("a"), QString(), TMsgDlgType::Information, mbOK | mbCancel), mrOk);
+        EXPECT_EQ(
+            MessageBox(nullptr, QStringLiteral("a"), QString(), TMsgDlgType::Information, mbOK | mbCancel),
+            mrOk);
         EXPECT_EQ(inner.Messages().size(), 1);
     }
-    EXPECT_EQ(MessageBox(nullptr, QStringLiteral("b"), QString(), TMsgDlgType::Information, mbOK | mbCancel), mrCancel);
+    EXPECT_EQ(MessageBox(nullptr, QStringLiteral("b"), QString(), TMsgDlgType::Information, mbOK | mbCancel),
+              mrCancel);
     ASSERT_EQ(outer.Messages().size(), 1);
     EXPECT_EQ(outer.Messages()[0].Text, QStringLiteral("b"));
     EXPECT_EQ(TDialogAnswers::Active(), &outer);
@@ -78,7 +84,8 @@ TEST(Dialogs, ConfirmRecordDeleteAsksTheToolkitsQuestionAndAcceptsOnlyOk) {
 // must then read as the user expects.
 TEST(Dialogs, RealMessageBoxShowsTextTitleStopIconAndTranslatedButtons) {
     QTranslator translator;
-    ASSERT_TRUE(translator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    ASSERT_TRUE(
+        translator.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
     QCoreApplication::installTranslator(&translator);
 
     QString shownText, shownTitle;
@@ -99,8 +106,8 @@ TEST(Dialogs, RealMessageBoxShowsTextTitleStopIconAndTranslatedButtons) {
             box->button(QMessageBox::Cancel)->click();
         }
     });
-    const int result = MessageBox(nullptr, QStringLiteral("Le fichier est introuvable."), QStringLiteral("Vorandel"),
-                                  TMsgDlgType::Error, mbOK | mbCancel);
+    const int result = MessageBox(nullptr, QStringLiteral("Le fichier est introuvable."),
+                                  QStringLiteral("Vorandel"), TMsgDlgType::Error, mbOK | mbCancel);
     QCoreApplication::removeTranslator(&translator);
 
     EXPECT_EQ(result, mrCancel);
@@ -130,7 +137,8 @@ TEST(Dialogs, SaveFileNameRecordsTheDialogAndGivesTheDefaultSuffixToANameWithout
     for (const auto& c : cases) {
         answers.OnSaveFile = [&c](const TShownSaveDialog&) { return QString::fromUtf8(c.typed); };
         EXPECT_EQ(SaveFileName(nullptr, QStringLiteral("Enregistrer"), QStringLiteral("/data"),
-                               QStringLiteral("releve"), QStringLiteral("PDF (*.pdf)"), QString::fromUtf8(c.defaultSuffix)),
+                               QStringLiteral("releve"), QStringLiteral("PDF (*.pdf)"),
+                               QString::fromUtf8(c.defaultSuffix)),
                   QString::fromUtf8(c.expected))
             << c.typed;
     }
@@ -142,5 +150,6 @@ TEST(Dialogs, SaveFileNameRecordsTheDialogAndGivesTheDefaultSuffixToANameWithout
     EXPECT_EQ(shown.DefaultSuffix, QStringLiteral("pdf"));
 
     answers.OnSaveFile = nullptr;
-    EXPECT_TRUE(SaveFileName(nullptr, QString(), QString(), QString(), QString(), QStringLiteral("pdf")).isEmpty());
+    EXPECT_TRUE(
+        SaveFileName(nullptr, QString(), QString(), QString(), QString(), QStringLiteral("pdf")).isEmpty());
 }
