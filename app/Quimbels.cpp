@@ -135,6 +135,14 @@ TFormMainQuimbel::TFormMainQuimbel(QWidget* owner) : QWidget(owner), RentedGoodN
     layout->addWidget(PanelBottom);
 
     connect(SpeedButtonClose, &QToolButton::clicked, this, &TFormMainQuimbel::SpeedButtonCloseClick);
+    connect(SpeedButtonClientPrint, &QToolButton::clicked, this, &TFormMainQuimbel::EvOnClickClientPrint);
+    connect(SpeedButtonRoomPrint, &QToolButton::clicked, this, &TFormMainQuimbel::EvOnClickRoomPrint);
+    connect(SpeedButtonPeriodPrint, &QToolButton::clicked, this, &TFormMainQuimbel::EvOnClickPeriodPrint);
+    connect(SpeedButtonBilanPrint, &QToolButton::clicked, this, &TFormMainQuimbel::SpeedButtonBilanPrintClick);
+    connect(SpeedButtonHelp, &QToolButton::clicked, this, &TFormMainQuimbel::EditRentedGoodName);
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &TFormMainQuimbel::EditRentedGoodName);
+    connect(SpeedButtonCalendrier, &QToolButton::clicked, this, &TFormMainQuimbel::SpeedButtonCalendrierClick);
     FormCreate();
 }
 

@@ -30,7 +30,6 @@ public:
     // The printer the window prints on: the system's current printer unless one is set here.
     // Like the system's, it keeps the orientation printing gives it.
     static QPrinter* Printer;
-    static QPrinter& CurrentPrinter();
 
     TSquareList ListSquares;
     const QList<TAddPeriodData*>* ListPeriods;
@@ -82,6 +81,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QPrinter& CurrentPrinter();
+
     TCalendarModel Model;
 
     void BuildControls();

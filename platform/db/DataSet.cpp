@@ -147,8 +147,6 @@ void TDataSet::Edit() {
 }
 
 void TDataSet::BeginInsert(int position) {
-    CheckCanModify();
-    CheckBrowseMode();
     TRecordBuffer record;
     record.Values.resize(FieldCount());
     record.Serial = NextSerial();
@@ -163,9 +161,18 @@ void TDataSet::BeginInsert(int position) {
     Notify(TDataEvent::StateChanged, position);
 }
 
-void TDataSet::Insert() { BeginInsert(FCurrent < 0 ? 0 : FCurrent); }
+// A row still being edited is settled first: its posting or cancelling moves the rows.
+void TDataSet::Insert() {
+    CheckCanModify();
+    CheckBrowseMode();
+    BeginInsert(FCurrent < 0 ? 0 : FCurrent);
+}
 
-void TDataSet::Append() { BeginInsert(RecordCount() - (FState == TDataSetState::Insert ? 1 : 0)); }
+void TDataSet::Append() {
+    CheckCanModify();
+    CheckBrowseMode();
+    BeginInsert(RecordCount());
+}
 
 void TDataSet::Post() {
     if (FState != TDataSetState::Edit && FState != TDataSetState::Insert)

@@ -102,7 +102,9 @@ QDateTime TField::AsDateTime() const {
 QString TField::TextOf(const QVariant& stored) const {
     if (stored.isNull())
         return {};
-    const QLocale locale;
+    // Amounts are shown and typed without grouping.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     switch (FDataType) {
     case TFieldType::String:
         return stored.toString();

@@ -43,6 +43,7 @@ void TDBGridModel::SetColumns(const QList<TColumn>& columns) {
     FExplicitColumns = true;
     ResolveFields();
     endResetModel();
+    emit CursorSettled(FDataSet != nullptr ? FDataSet->RecNo() : -1);
 }
 
 void TDBGridModel::Reset() {

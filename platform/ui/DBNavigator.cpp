@@ -38,9 +38,9 @@ const TButtonFace ButtonFaces[] = {
 // when it loses the focus. The buttons never take the focus, so the navigator takes it away for a
 // moment before acting, as the toolkit had every control update the record first; it then goes
 // back to the control, or to the parent of an editor that closed on losing it.
-void CommitFocusedInput() {
+void CommitFocusedInput(const QWidget* navigator) {
     QWidget* focused = QApplication::focusWidget();
-    if (focused == nullptr)
+    if (focused == nullptr || focused->window() != navigator->window())
         return;
     const QPointer<QWidget> control = focused;
     const QPointer<QWidget> parent = focused->parentWidget();
@@ -115,7 +115,7 @@ void TDBNavigator::SetHints(const QStringList& hints) {
 void TDBNavigator::BtnClick(TNavigateBtn button) {
     try {
         if (FDataSet != nullptr && FDataSet->Active()) {
-            CommitFocusedInput();
+            CommitFocusedInput(this);
             Perform(button);
         }
         if (OnClick)

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -112,6 +113,24 @@ int ShowModal(QDialog* dialog) {
     if (TDialogAnswers* answers = TDialogAnswers::Active())
         return answers->OnModal ? answers->OnModal(dialog) : 0;
     return dialog->exec();
+}
+
+void ShowPreview(QDialog* preview, bool modal) {
+    preview->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+    if (TDialogAnswers* answers = TDialogAnswers::Active()) {
+        if (answers->OnPreview)
+            answers->OnPreview(preview);
+        return;
+    }
+    if (modal) {
+        preview->exec();
+        return;
+    }
+    // The application's end leaves every event loop, this one included.
+    QEventLoop loop;
+    QObject::connect(preview, &QDialog::finished, &loop, &QEventLoop::quit);
+    preview->show();
+    loop.exec();
 }
 
 QString SaveFileName(QWidget* parent, const QString& title, const QString& folder,

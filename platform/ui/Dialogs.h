@@ -42,6 +42,10 @@ bool ConfirmRecordDelete(QWidget* parent);
 // Shows a dialog modally and returns its result.
 int ShowModal(QDialog* dialog);
 
+// Shows a print preview and returns when it closes. A modal preview makes the other windows wait;
+// otherwise they stay usable while the caller waits, and the wait also ends with the application.
+void ShowPreview(QDialog* preview, bool modal);
+
 // While an instance lives, the dialogs above record what they would show and take their answer from
 // it instead of opening a modal loop. Instances nest: the newest one answers.
 class TDialogAnswers {
@@ -58,6 +62,9 @@ public:
     // Plays the user's part in a modal dialog: fills its controls, presses its buttons, and
     // returns its result. Without a handler the dialog is closed with no result.
     std::function<int(QDialog*)> OnModal;
+    // Looks at a preview, or works its buttons, instead of showing it; the preview then counts as
+    // closed. Without a handler it closes at once.
+    std::function<void(QWidget* preview)> OnPreview;
 
     const QList<TShownMessage>& Messages() const { return FMessages; }
     const QList<TShownSaveDialog>& SaveDialogs() const { return FSaveDialogs; }

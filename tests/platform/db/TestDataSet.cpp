@@ -278,3 +278,23 @@ TEST_F(TableTest, AQueryTakesItsFieldTypesFromTheColumnsAndReplacesItsResultAtEa
     EXPECT_THROW(query.Open(), EDatabaseError);
     EXPECT_FALSE(query.Active());
 }
+
+TEST_F(TableTest, AppendingWhileANewRowIsModifiedPostsItFirstAndAddsBehindIt) {
+    Periods.Open();
+    Periods.Append();
+    Periods.FieldByName(QStringLiteral("IDPERIODE"))->SetAsInteger(20);
+    Periods.Append();
+    Periods.FieldByName(QStringLiteral("IDPERIODE"))->SetAsInteger(21);
+    Periods.Post();
+    QList<int> order;
+    for (Periods.First(); !Periods.Eof(); Periods.Next())
+        order << Periods.FieldByName(QStringLiteral("IDPERIODE"))->AsInteger();
+    EXPECT_EQ(order, QList<int>({0, 1, 20, 21}));
+}
+
+TEST_F(TableTest, AmountsReadAsTextCarryNoGrouping) {
+    ExecSql(DbFile, QStringLiteral("UPDATE TPeriod SET TARIF = 12000000 WHERE IDPERIODE = 0"));
+    Periods.Open();
+    EXPECT_EQ(Periods.FieldByName(QStringLiteral("TARIF"))->AsString(), QStringLiteral("1200"));
+    EXPECT_EQ(Periods.FieldByName(QStringLiteral("TARIF"))->DisplayText(), QStringLiteral("1200,00 €"));
+}

@@ -239,7 +239,9 @@ TEST_F(DBGridTest, ColumnWidthsApplyAndAZeroWidthHidesAColumnThatStays) {
         .FieldName = QStringLiteral("MONTANT"), .Title = QStringLiteral("Montant"), .Width = 0};
     const TColumn day{
         .FieldName = QStringLiteral("JOUR"), .Title = QStringLiteral("Jour"), .Width = 80, .Visible = false};
+    Table.SetRecNo(1);
     Grid->SetColumns({name, amount, day});
+    EXPECT_EQ(Grid->currentIndex().row(), 1);
     for (int pass = 0; pass < 2; ++pass) {
         EXPECT_EQ(Grid->GridModel()->columnCount(), 3);
         EXPECT_EQ(Grid->columnWidth(0), 150) << pass;

@@ -1,0 +1,6 @@
+#include "platform/os/ShellOpen.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void ShellOpen(const QUrl& url) { QDesktopServices::openUrl(url); }
