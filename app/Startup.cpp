@@ -1,32 +1,77 @@
 #include "app/Startup.h"
 
+#include "about/AboutDlg.h"
 #include "app/Quimbels.h"
 #include "data/QuimbelDataModule.h"
 #include "platform/Error.h"
 #include "platform/os/SingleInstanceLock.h"
 #include "platform/ui/Application.h"
+#include "reports/ReportClientDlg.h"
+#include "reports/ReportPeriodDlg.h"
+#include "reports/ReportRoomDlg.h"
+#include "statements/ReportBilanDlg.h"
 
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
 
-bool CreateQuimbelsObjects(QObject* owner, TQuimbelsObjects& objects) {
+TQuimbelsObjects::TQuimbelsObjects() = default;
+
+TQuimbelsObjects::~TQuimbelsObjects() {
+    FormReportBilan.reset();
+    FormAboutDlg.reset();
+    FormMainQuimbel.reset();
+    FormReportPeriod.reset();
+    FormReportRoom.reset();
+    FormReportClient.reset();
+    DataModule.reset();
+}
+
+namespace {
+
+void CreateInOrder(TQuimbelsObjects& objects) {
+    objects.FormMainQuimbel = std::make_unique<TFormMainQuimbel>();
+    objects.FormReportClient = std::make_unique<TFormReportClient>();
+    FormReportClient = objects.FormReportClient.get();
+    objects.FormReportRoom = std::make_unique<TFormReportRoom>();
+    FormReportRoom = objects.FormReportRoom.get();
+    objects.FormReportPeriod = std::make_unique<TFormReportPeriod>();
+    FormReportPeriod = objects.FormReportPeriod.get();
+    objects.DataModule = std::make_unique<TDataModuleQuimbel>();
+    DataModuleQuimbel = objects.DataModule.get();
+    // The windows made before the data module are bound to its data sets as soon as it exists.
+    objects.FormMainQuimbel->ConnectDataModule(DataModuleQuimbel);
+    FormReportClient->ConnectDataModule(DataModuleQuimbel);
+    FormReportRoom->ConnectDataModule(DataModuleQuimbel);
+    FormReportPeriod->ConnectDataModule(DataModuleQuimbel);
+    objects.FormAboutDlg = std::make_unique<TFormAboutDlg>();
+    FormAboutDlg = objects.FormAboutDlg.get();
+    objects.FormReportBilan = std::make_unique<TFormReportBilan>();
+    FormReportBilan = objects.FormReportBilan.get();
+    FormReportBilan->ConnectDataModule(DataModuleQuimbel);
+}
+
+} // namespace
+
+bool CreateQuimbelsObjects(TQuimbelsObjects& objects) {
+    QString failure;
     try {
-        objects.FormMainQuimbel = new TFormMainQuimbel();
-        objects.FormMainQuimbel->setAttribute(Qt::WA_DeleteOnClose, false);
-        QObject::connect(owner, &QObject::destroyed, objects.FormMainQuimbel, &QObject::deleteLater);
-        objects.DataModule = new TDataModuleQuimbel(owner);
-        DataModuleQuimbel = objects.DataModule;
-        objects.FormMainQuimbel->ConnectDataModule(objects.DataModule);
+        CreateInOrder(objects);
         return true;
     } catch (const EQuimbelsError& error) {
-        ShowException(error.Text());
+        failure = error.Text();
     } catch (const std::exception& error) {
-        ShowException(QString::fromLocal8Bit(error.what()));
+        failure = QString::fromLocal8Bit(error.what());
     }
-    delete objects.FormMainQuimbel;
-    objects = TQuimbelsObjects();
+    ShowException(failure);
+    objects.FormReportBilan.reset();
+    objects.FormAboutDlg.reset();
+    objects.DataModule.reset();
+    objects.FormReportPeriod.reset();
+    objects.FormReportRoom.reset();
+    objects.FormReportClient.reset();
+    objects.FormMainQuimbel.reset();
     return false;
 }
 
@@ -45,12 +90,10 @@ int RunQuimbels(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslations);
 
-    QObject owner;
     TQuimbelsObjects objects;
-    if (CreateQuimbelsObjects(&owner, objects)) {
+    if (CreateQuimbelsObjects(objects)) {
         objects.FormMainQuimbel->show();
         application.exec();
     }
-    delete objects.FormMainQuimbel;
     return 0;
 }

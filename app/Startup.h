@@ -1,19 +1,35 @@
 #pragma once
 
-#include <QObject>
+#include <memory>
 
-class TFormMainQuimbel;
 class TDataModuleQuimbel;
+class TFormAboutDlg;
+class TFormMainQuimbel;
+class TFormReportBilan;
+class TFormReportClient;
+class TFormReportPeriod;
+class TFormReportRoom;
 
-// The objects the program creates once at start-up, in their order, all owned by the application.
+// The objects the program creates once at start-up, in their order, living until it ends;
+// they are destroyed in the reverse order.
 struct TQuimbelsObjects {
-    TFormMainQuimbel* FormMainQuimbel = nullptr;
-    TDataModuleQuimbel* DataModule = nullptr;
+    TQuimbelsObjects();
+    ~TQuimbelsObjects();
+    TQuimbelsObjects(const TQuimbelsObjects&) = delete;
+    TQuimbelsObjects& operator=(const TQuimbelsObjects&) = delete;
+
+    std::unique_ptr<TFormMainQuimbel> FormMainQuimbel;
+    std::unique_ptr<TFormReportClient> FormReportClient;
+    std::unique_ptr<TFormReportRoom> FormReportRoom;
+    std::unique_ptr<TFormReportPeriod> FormReportPeriod;
+    std::unique_ptr<TDataModuleQuimbel> DataModule;
+    std::unique_ptr<TFormAboutDlg> FormAboutDlg;
+    std::unique_ptr<TFormReportBilan> FormReportBilan;
 };
 
-// Creates the windows and the data module; an error escaping the creation is shown once and
-// what was created is destroyed again. Returns whether everything was created.
-bool CreateQuimbelsObjects(QObject* owner, TQuimbelsObjects& objects);
+// Creates the windows and the data module in the program's order. An error escaping the
+// creation is shown once, what was created is destroyed again, and false is returned.
+bool CreateQuimbelsObjects(TQuimbelsObjects& objects);
 
 // The whole run of the program: single instance, creation, event loop. Always returns 0.
 int RunQuimbels(int argc, char** argv);

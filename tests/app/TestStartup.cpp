@@ -2,7 +2,10 @@
 
 #include "app/Quimbels.h"
 #include "app/Startup.h"
+#include "about/AboutDlg.h"
 #include "data/QuimbelDataModule.h"
+#include "reports/ReportClientDlg.h"
+#include "statements/ReportBilanDlg.h"
 #include "platform/os/SingleInstanceLock.h"
 #include "platform/ui/Dialogs.h"
 
@@ -16,19 +19,19 @@ class Startup : public testing::Test {
 protected:
     void SetUp() override { QApplication::setApplicationDisplayName(QStringLiteral("Vorandel")); }
     TDialogAnswers Answers;
-    QObject Owner;
 };
 
 } // namespace
 
 TEST_F(Startup, WithoutADatabaseOneMessageSaysHowToCreateOneAndNoWindowRemains) {
     TQuimbelsObjects objects;
-    EXPECT_FALSE(CreateQuimbelsObjects(&Owner, objects));
+    EXPECT_FALSE(CreateQuimbelsObjects(objects));
     ASSERT_EQ(Answers.Messages().size(), 1);
     EXPECT_TRUE(Answers.Messages()[0].Text.contains(QStringLiteral("quimbels-admin create")));
     EXPECT_EQ(Answers.Messages()[0].Title, QStringLiteral("Vorandel"));
     EXPECT_EQ(Answers.Messages()[0].Type, TMsgDlgType::Error);
     EXPECT_EQ(objects.FormMainQuimbel, nullptr);
+    EXPECT_EQ(objects.FormReportClient, nullptr);
     for (QWidget* widget : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TFormMainQuimbel*>(widget), nullptr);
 }
@@ -36,13 +39,17 @@ TEST_F(Startup, WithoutADatabaseOneMessageSaysHowToCreateOneAndNoWindowRemains) 
 TEST_F(Startup, CreatesTheMainWindowThenTheDataModuleBoundToIt) {
     CreateQuimbelsDatabase();
     ExecSql(QStringLiteral("Quimbels.mdb"), QStringLiteral("INSERT INTO TClient (NOM) VALUES ('Dupont')"));
-    TQuimbelsObjects objects;
-    ASSERT_TRUE(CreateQuimbelsObjects(&Owner, objects));
-    EXPECT_EQ(DataModuleQuimbel, objects.DataModule);
-    EXPECT_EQ(objects.DataModule->parent(), &Owner);
-    EXPECT_EQ(objects.FormMainQuimbel->DataSourceClient.DataSet(), &objects.DataModule->ADOTableClient);
-    EXPECT_TRUE(Answers.Messages().isEmpty());
-    delete objects.FormMainQuimbel;
+    {
+        TQuimbelsObjects objects;
+        ASSERT_TRUE(CreateQuimbelsObjects(objects));
+        EXPECT_EQ(DataModuleQuimbel, objects.DataModule.get());
+        EXPECT_EQ(FormAboutDlg, objects.FormAboutDlg.get());
+        EXPECT_EQ(FormReportBilan, objects.FormReportBilan.get());
+        EXPECT_EQ(objects.FormMainQuimbel->DataSourceClient.DataSet(), &objects.DataModule->ADOTableClient);
+        EXPECT_TRUE(Answers.Messages().isEmpty());
+    }
+    EXPECT_EQ(DataModuleQuimbel, nullptr);
+    EXPECT_EQ(FormReportClient, nullptr);
 }
 
 TEST_F(Startup, ASecondStartWhileOneRunsEndsAtOnceWithCodeZero) {
