@@ -14,10 +14,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 TFormAboutDlg* FormAboutDlg = nullptr;
 
@@ -57,16 +59,22 @@ QLabel* Picture(QWidget* parent, const QString& name, const QRect& geometry, con
 } // namespace
 
 TFormAboutDlg::TFormAboutDlg(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), FVerInfo(std::make_unique<VerInfo>()) {
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      FVerInfo(std::make_unique<VerInfo>()) {
     setObjectName(QStringLiteral("FormAboutDlg"));
     setWindowTitle(QStringLiteral("A Propos..."));
     setFixedSize(375, 271);
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The places of the controls were measured in a narrow font; Arial's metrics come closest
+    // where that font is missing.
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPixelSize(11);
     setFont(font);
 
     // Made first so that it is first in the tab order.
-    BitBtnFermer = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fermer"), this);
+    BitBtnFermer =
+        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Fermer"), this);
     BitBtnFermer->setObjectName(QStringLiteral("BitBtnFermer"));
     BitBtnFermer->setGeometry(128, 232, 120, 33);
     BitBtnFermer->installEventFilter(this);
@@ -108,13 +116,15 @@ void TFormAboutDlg::BuildGroupBox() {
     LabelAdresseMail->installEventFilter(this);
 
     Bevel1 = Bevel(GroupBoxAbout, QStringLiteral("Bevel1"), 112);
-    Label1 = Label(GroupBoxAbout, QStringLiteral("Label1"), QStringLiteral("Designation du Bien Loue :"), {12, 128});
+    Label1 = Label(GroupBoxAbout, QStringLiteral("Label1"), QStringLiteral("Designation du Bien Loue :"),
+                   {12, 128});
     EditNombienLoue = new QLineEdit(QStringLiteral("CHAMBRE"), GroupBoxAbout);
     EditNombienLoue->setObjectName(QStringLiteral("EditNombienLoue"));
     EditNombienLoue->setGeometry(148, 127, 89, 14);
     EditNombienLoue->setFrame(false);
     EditNombienLoue->setMaxLength(RentedGoodMaxLength);
-    Label2 = Label(GroupBoxAbout, QStringLiteral("Label2"), QStringLiteral("(8 caracteres maximum)"), {244, 128});
+    Label2 =
+        Label(GroupBoxAbout, QStringLiteral("Label2"), QStringLiteral("(8 caracteres maximum)"), {244, 128});
     // Made after the program's picture so that it lies over it.
     ImageMoi = Picture(GroupBoxAbout, QStringLiteral("ImageMoi"), QRect(21, 20, 35, 41),
                        style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
@@ -138,7 +148,9 @@ void TFormAboutDlg::SetRentedGoodText(const QString& name) {
     EditNombienLoue->setText(name);
 }
 
-QString TFormAboutDlg::GetRentedGoodText() const { return EditNombienLoue->text(); }
+QString TFormAboutDlg::GetRentedGoodText() const {
+    return EditNombienLoue->text();
+}
 
 void TFormAboutDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -172,7 +184,9 @@ void TFormAboutDlg::FormShow() {
     ImageMoi->hide();
 }
 
-void TFormAboutDlg::BitBtnFermerClick() { close(); }
+void TFormAboutDlg::BitBtnFermerClick() {
+    close();
+}
 
 void TFormAboutDlg::BitBtnFermerKeyPress(QChar key) {
     TypedKeys.append(key);
@@ -180,7 +194,9 @@ void TFormAboutDlg::BitBtnFermerKeyPress(QChar key) {
         ImageMoi->show();
 }
 
-void TFormAboutDlg::LabelAdresseMailClick() { ShellOpen(QUrl(QStringLiteral("mailto:") + AuthorAddress)); }
+void TFormAboutDlg::LabelAdresseMailClick() {
+    ShellOpen(QUrl(QStringLiteral("mailto:") + AuthorAddress));
+}
 
 void TFormAboutDlg::SpeedButtonArchiverClick() {
     TADOConnection& connection = DataModuleQuimbel->ADOConnection;
@@ -201,5 +217,6 @@ void TFormAboutDlg::SpeedButtonArchiverClick() {
     }
     connection.SetKeepConnection(true);
     if (!archived)
-        MessageBox(this, QStringLiteral("L'archivage a échoué."), QStringLiteral("Erreur"), TMsgDlgType::Error, mbOK);
+        MessageBox(this, QStringLiteral("L'archivage a échoué."), QStringLiteral("Erreur"),
+                   TMsgDlgType::Error, mbOK);
 }

@@ -78,11 +78,14 @@ void VerInfo::ReadInfo() {
 
     const QString tableKey = QString::asprintf("%04X%04X", LanguageId, CodePage);
     for (int index = 0; index < ValueCount; ++index) {
-        const QString path = QStringLiteral("\\StringFileInfo\\%1\\%2").arg(tableKey, QLatin1String(ValueNames[index]));
+        const QString path =
+            QStringLiteral("\\StringFileInfo\\%1\\%2").arg(tableKey, QLatin1String(ValueNames[index]));
         if (QueryVersionValue(block, path, value))
             Values[static_cast<size_t>(index)] = TextUpToZero(value);
     }
     LastError = VersionInfoLastError();
 }
 
-QString VerInfo::GetFileVersion() const { return Values[FileVersionIndex]; }
+QString VerInfo::GetFileVersion() const {
+    return Values[FileVersionIndex];
+}

@@ -13,9 +13,9 @@ public:
     static constexpr int ValueCount = 12;
     // The names of the string values, in the order of Values.
     static constexpr std::array<const char*, ValueCount> ValueNames = {
-        "ProductName",    "ProductVersion",  "OriginalFilename", "FileDescription",
-        "FileVersion",    "CompanyName",     "LegalCopyright",   "LegalTrademarks",
-        "InternalName",   "PrivateBuild",    "SpecialBuild",     "Comments"};
+        "ProductName",  "ProductVersion", "OriginalFilename", "FileDescription",
+        "FileVersion",  "CompanyName",    "LegalCopyright",   "LegalTrademarks",
+        "InternalName", "PrivateBuild",   "SpecialBuild",     "Comments"};
 
     VerInfo();
 

@@ -41,7 +41,9 @@ QByteArray Source(const QByteArray& record) {
               QByteArray::number(record.size()) + "] = {";
     for (qsizetype index = 0; index < record.size(); ++index) {
         source += index % 12 == 0 ? "\n   " : "";
-        source += " 0x" + QByteArray::number(static_cast<unsigned char>(record[index]), 16).rightJustified(2, '0') + ',';
+        source += " 0x" +
+                  QByteArray::number(static_cast<unsigned char>(record[index]), 16).rightJustified(2, '0') +
+                  ',';
     }
     return source + "\n};\n";
 }
@@ -82,7 +84,8 @@ int main(int argc, char** argv) {
     }
 
     QFile output(QString::fromLocal8Bit(argv[1]));
-    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) || output.write(Source(BuildVersionRecord(content))) < 0) {
+    if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        output.write(Source(BuildVersionRecord(content))) < 0) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

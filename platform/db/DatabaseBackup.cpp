@@ -21,7 +21,8 @@ QString AlreadyExistsText(const QString& path) {
 
 void CopyInto(sqlite3* source, const QByteArray& temporaryName) {
     sqlite3* copy = nullptr;
-    int code = sqlite3_open_v2(temporaryName.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int code = sqlite3_open_v2(temporaryName.constData(), &copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                               nullptr);
     if (code == SQLITE_OK) {
         sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
         if (backup == nullptr) {
@@ -42,7 +43,8 @@ void CopyInto(sqlite3* source, const QByteArray& temporaryName) {
 // Gives the finished copy the target's name only if that name is still free. Returns errno, 0
 // on success.
 int NameWithoutReplacing(const QByteArray& temporaryName, const QByteArray& targetName) {
-    if (::renameat2(AT_FDCWD, temporaryName.constData(), AT_FDCWD, targetName.constData(), RENAME_NOREPLACE) == 0)
+    if (::renameat2(AT_FDCWD, temporaryName.constData(), AT_FDCWD, targetName.constData(),
+                    RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS)
         return errno;

@@ -57,8 +57,11 @@ TElfSectionStatus FindElfSection(const QString& path, const QByteArray& name, TE
     if (!file.open(QIODevice::ReadOnly))
         return TElfSectionStatus::FileUnreadable;
 
-    QByteArray header = file.read(Elf64.HeaderSize);
-    if (header.size() < Elf32.HeaderSize || !header.startsWith("\x7F" "ELF") || header[5] != ElfLittleEndian)
+    const QByteArray header = file.read(Elf64.HeaderSize);
+    if (header.size() < Elf32.HeaderSize ||
+        !header.startsWith("\x7F"
+                           "ELF") ||
+        header[5] != ElfLittleEndian)
         return TElfSectionStatus::NotElf;
     const unsigned char elfClass = static_cast<unsigned char>(header[4]);
     if (elfClass != ElfClass32 && elfClass != ElfClass64)
@@ -92,7 +95,8 @@ TElfSectionStatus FindElfSection(const QString& path, const QByteArray& name, TE
     for (quint64 index = 0; index < count; ++index) {
         const qsizetype entry = entryOffset(index);
         const quint64 nameOffset = Number(table, entry, 4);
-        if (nameOffset >= static_cast<quint64>(names.size()) || Number(table, entry + 4, 4) == SectionWithoutBytes)
+        if (nameOffset >= static_cast<quint64>(names.size()) ||
+            Number(table, entry + 4, 4) == SectionWithoutBytes)
             continue;
         const qsizetype nameBegin = static_cast<qsizetype>(nameOffset);
         const qsizetype nameEnd = names.indexOf('\0', nameBegin);

@@ -54,9 +54,13 @@ struct TNode {
     qsizetype ChildrenBegin = 0;
 };
 
-qsizetype Align4(qsizetype offset) { return (offset + 3) & ~qsizetype(3); }
+qsizetype Align4(qsizetype offset) {
+    return (offset + 3) & ~qsizetype(3);
+}
 
-quint16 Word(QByteArrayView record, qsizetype offset) { return qFromLittleEndian<quint16>(record.data() + offset); }
+quint16 Word(QByteArrayView record, qsizetype offset) {
+    return qFromLittleEndian<quint16>(record.data() + offset);
+}
 
 // Reads the node at `begin` inside a parent that ends at `limit`; false when it does not fit.
 bool ReadNode(QByteArrayView record, qsizetype begin, qsizetype limit, TNode& node) {
@@ -148,4 +152,6 @@ bool QueryVersionValue(QByteArrayView record, const QString& path, QByteArrayVie
     return Succeed();
 }
 
-quint32 VersionInfoLastError() { return LastError(); }
+quint32 VersionInfoLastError() {
+    return LastError();
+}

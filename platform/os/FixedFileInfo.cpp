@@ -7,11 +7,13 @@ namespace {
 
 // The words in the order in which the record stores them.
 std::array<quint32 TFixedFileInfo::*, 13> Words() {
-    return {&TFixedFileInfo::dwSignature,        &TFixedFileInfo::dwStrucVersion,  &TFixedFileInfo::dwFileVersionMS,
-            &TFixedFileInfo::dwFileVersionLS,    &TFixedFileInfo::dwProductVersionMS,
-            &TFixedFileInfo::dwProductVersionLS, &TFixedFileInfo::dwFileFlagsMask, &TFixedFileInfo::dwFileFlags,
-            &TFixedFileInfo::dwFileOS,           &TFixedFileInfo::dwFileType,      &TFixedFileInfo::dwFileSubtype,
-            &TFixedFileInfo::dwFileDateMS,       &TFixedFileInfo::dwFileDateLS};
+    return {&TFixedFileInfo::dwSignature,        &TFixedFileInfo::dwStrucVersion,
+            &TFixedFileInfo::dwFileVersionMS,    &TFixedFileInfo::dwFileVersionLS,
+            &TFixedFileInfo::dwProductVersionMS, &TFixedFileInfo::dwProductVersionLS,
+            &TFixedFileInfo::dwFileFlagsMask,    &TFixedFileInfo::dwFileFlags,
+            &TFixedFileInfo::dwFileOS,           &TFixedFileInfo::dwFileType,
+            &TFixedFileInfo::dwFileSubtype,      &TFixedFileInfo::dwFileDateMS,
+            &TFixedFileInfo::dwFileDateLS};
 }
 
 } // namespace

@@ -3,4 +3,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void ShellOpen(const QUrl& url) { QDesktopServices::openUrl(url); }
+void ShellOpen(const QUrl& url) {
+    QDesktopServices::openUrl(url);
+}

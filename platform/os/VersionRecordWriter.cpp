@@ -71,8 +71,9 @@ QByteArray BuildVersionRecord(const TVersionRecordContent& content) {
     QByteArray translation;
     AppendWord(translation, content.LanguageId);
     AppendWord(translation, content.CodePage);
-    const QByteArray varFileInfo = Node(QStringLiteral("VarFileInfo"), TextNode, {}, 0,
-                                        {Node(QStringLiteral("Translation"), BinaryNode, translation, 4, {})});
+    const QByteArray varFileInfo =
+        Node(QStringLiteral("VarFileInfo"), TextNode, {}, 0,
+             {Node(QStringLiteral("Translation"), BinaryNode, translation, 4, {})});
 
     return Node(QStringLiteral("VS_VERSION_INFO"), BinaryNode, content.FixedInfo.ToBytes(),
                 static_cast<quint16>(TFixedFileInfo::RecordSize), {stringFileInfo, varFileInfo});

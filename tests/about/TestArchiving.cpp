@@ -34,11 +34,13 @@ protected:
         Clock::SetFixed(QDateTime(QDate(2011, 2, 3), QTime(9, 5, 7)));
         DatabaseFolder = QDir::currentPath();
         CreateQuimbelsDatabase();
-        ExecSql(QStringLiteral("Quimbels.mdb"),
-                QStringLiteral("INSERT INTO TClient (NOM) VALUES ('Dupont'), ('Martin');"
-                               "INSERT INTO TRoom VALUES ('12', NULL);"
-                               "INSERT INTO TPeriod VALUES (0, 'Dupont', '12', '2011-01-10', '2011-01-12', 0, 500000, NULL);"
-                               "INSERT INTO TPeriod VALUES (1, 'Martin', '12', '2011-01-20', '2011-01-22', 0, 0, NULL);"));
+        ExecSql(
+            QStringLiteral("Quimbels.mdb"),
+            QStringLiteral(
+                "INSERT INTO TClient (NOM) VALUES ('Dupont'), ('Martin');"
+                "INSERT INTO TRoom VALUES ('12', NULL);"
+                "INSERT INTO TPeriod VALUES (0, 'Dupont', '12', '2011-01-10', '2011-01-12', 0, 500000, NULL);"
+                "INSERT INTO TPeriod VALUES (1, 'Martin', '12', '2011-01-20', '2011-01-22', 0, 0, NULL);"));
         Module = std::make_unique<TDataModuleQuimbel>();
         DataModuleQuimbel = Module.get();
         Dialog = std::make_unique<TFormAboutDlg>();
@@ -78,7 +80,8 @@ TEST_F(Archiving, ProposesTheDateAndTimeBesideTheDatabaseTheProgramOpened) {
     EXPECT_EQ(shown.Filter, QStringLiteral("Archives Quimbels (*.mdb)"));
     EXPECT_EQ(shown.DefaultSuffix, QStringLiteral("mdb"));
     EXPECT_TRUE(Answers.Messages().isEmpty());
-    EXPECT_EQ(QuerySql(DatabaseFolder + QStringLiteral("/110203_090507.mdb"), QStringLiteral("SELECT count(*) FROM TPeriod")),
+    EXPECT_EQ(QuerySql(DatabaseFolder + QStringLiteral("/110203_090507.mdb"),
+                       QStringLiteral("SELECT count(*) FROM TPeriod")),
               QList<QVariantList>({{2}}));
 }
 
@@ -124,9 +127,11 @@ TEST_F(Archiving, AnArchiveMadeRightAfterAnEditHoldsItAndOpensInBothProgramsAndT
     EXPECT_TRUE(Answers.Messages().isEmpty());
     EXPECT_TRUE(Module->ADOConnection.KeepConnection());
 
-    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT count(*) FROM TPeriod")), QStringLiteral("2"));
-    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT NOTE FROM TPeriod WHERE IDPERIODE = 0")),
-              QStringLiteral("Arrivée tardive"));
+    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT count(*) FROM TPeriod")),
+              QStringLiteral("2"));
+    EXPECT_EQ(
+        Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT NOTE FROM TPeriod WHERE IDPERIODE = 0")),
+        QStringLiteral("Arrivée tardive"));
     EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT group_concat(NOM) FROM TClient")),
               QStringLiteral("Dupont,Martin,Bernard"));
 

@@ -30,9 +30,10 @@ struct OpenCounter : TDataSetObserver {
 class RentedGoodEditing : public MainWindowTest {
 protected:
     QString FixtureSql() const override {
-        return QStringLiteral("INSERT INTO TClient (NOM) VALUES ('Dupont');"
-                              "INSERT INTO TRoom VALUES ('12', NULL);"
-                              "INSERT INTO TPeriod VALUES (0, 'Dupont', '12', '2005-03-10', '2005-03-12', 0, 0, NULL);");
+        return QStringLiteral(
+            "INSERT INTO TClient (NOM) VALUES ('Dupont');"
+            "INSERT INTO TRoom VALUES ('12', NULL);"
+            "INSERT INTO TPeriod VALUES (0, 'Dupont', '12', '2005-03-10', '2005-03-12', 0, 0, NULL);");
     }
 
     void StartWithDialog() {
@@ -55,8 +56,8 @@ protected:
             EXPECT_EQ(dialog, FormAboutDlg);
             Shown << FormAboutDlg->GetRentedGoodText();
             if (!typed.isNull()) {
-                FormAboutDlg->EditNombienLoue->clear();
-                QTest::keyClicks(FormAboutDlg->EditNombienLoue, typed);
+                FormAboutDlg->EditNombienLoue->selectAll();
+                FormAboutDlg->EditNombienLoue->insert(typed);
             }
             return 0;
         };
@@ -64,9 +65,12 @@ protected:
 
     // Every caption that carries the rented-good name, the statement's room column last.
     QStringList RelabelledCaptions() const {
-        return {Form->PageControl->tabText(1), Form->DBGridRoom->Columns()[0].Title,
-                Form->DBGridPeriod->Columns()[2].Title, Form->RadioGroupBilan->Items()[1],
-                Form->LabelChambre->text(), Form->DBGridBilan->Columns()[1].Title};
+        return {Form->PageControl->tabText(1),
+                Form->DBGridRoom->Columns()[0].Title,
+                Form->DBGridPeriod->Columns()[2].Title,
+                Form->RadioGroupBilan->Items()[1],
+                Form->LabelChambre->text(),
+                Form->DBGridBilan->Columns()[1].Title};
     }
 
     std::unique_ptr<TFormAboutDlg> Dialog;
@@ -81,7 +85,8 @@ TEST_F(RentedGoodEditing, ANewTextBecomesTheNameIsStoredRelabelledAndRebuildsThe
         const char* Typed;
         QStringList Captions;
     } cases[] = {
-        {"chambre", {"chambre... ", "chambre", "chambre", "... chambre sélectionné.", "chambre :", "chambre"}},
+        {"chambre",
+         {"chambre... ", "chambre", "chambre", "... chambre sélectionné.", "chambre :", "chambre"}},
         {"", {"... ", "", "", "...  sélectionné.", " :", ""}},
         {"Gîte", {"Gîte... ", "Gîte", "Gîte", "... Gîte sélectionné.", "Gîte :", "Gîte"}},
     };

@@ -17,7 +17,8 @@ QByteArray StringFileInfo(const QList<QByteArray>& tables) {
 QByteArray FullTable(const QString& key) {
     QList<QByteArray> strings;
     for (const char* name : VerInfo::ValueNames)
-        strings << RecordString(QLatin1String(name), QStringLiteral("%1 of %2").arg(QLatin1String(name), key));
+        strings << RecordString(QLatin1String(name),
+                                QStringLiteral("%1 of %2").arg(QLatin1String(name), key));
     return RecordStringTable(key, strings);
 }
 
@@ -41,19 +42,22 @@ TEST(VerInfo, ReadsTheFixedRecordTheTranslationAndTheTwelveValuesInOrder) {
     EXPECT_EQ(info.FixedInfo.dwFileType, 1u);
     EXPECT_EQ(info.LanguageId, 0x040C);
     EXPECT_EQ(info.CodePage, 0x04E4);
-    const QStringList expectedOrder = {"ProductName",  "ProductVersion", "OriginalFilename", "FileDescription",
-                                       "FileVersion",  "CompanyName",    "LegalCopyright",   "LegalTrademarks",
-                                       "InternalName", "PrivateBuild",   "SpecialBuild",     "Comments"};
+    const QStringList expectedOrder = {"ProductName",     "ProductVersion",  "OriginalFilename",
+                                       "FileDescription", "FileVersion",     "CompanyName",
+                                       "LegalCopyright",  "LegalTrademarks", "InternalName",
+                                       "PrivateBuild",    "SpecialBuild",    "Comments"};
     for (int index = 0; index < VerInfo::ValueCount; ++index)
-        EXPECT_EQ(info.Values[static_cast<size_t>(index)], expectedOrder[index] + QStringLiteral(" of 040C04E4"));
+        EXPECT_EQ(info.Values[static_cast<size_t>(index)],
+                  expectedOrder[index] + QStringLiteral(" of 040C04E4"));
     EXPECT_EQ(info.GetFileVersion(), QStringLiteral("FileVersion of 040C04E4"));
     EXPECT_EQ(info.LastError, VersionError::None);
 }
 
 TEST(VerInfo, OnlyTheFirstOfTwoTranslationsIsRead) {
     const VerInfo info = Read(VersionRecord(
-        Fixed, {StringFileInfo({FullTable(QStringLiteral("040904B0")), FullTable(QStringLiteral("040C04E4"))}),
-                RecordTranslations({{0x040C, 0x04E4}, {0x0409, 0x04B0}})}));
+        Fixed,
+        {StringFileInfo({FullTable(QStringLiteral("040904B0")), FullTable(QStringLiteral("040C04E4"))}),
+         RecordTranslations({{0x040C, 0x04E4}, {0x0409, 0x04B0}})}));
     EXPECT_EQ(info.LanguageId, 0x040C);
     EXPECT_EQ(info.CodePage, 0x04E4);
     EXPECT_EQ(info.GetFileVersion(), QStringLiteral("FileVersion of 040C04E4"));
@@ -63,15 +67,18 @@ TEST(VerInfo, OnlyTheFirstOfTwoTranslationsIsRead) {
 TEST(VerInfo, ATranslationKeyIsWrittenInUpperCaseHexadecimalWithLeadingZeros) {
     const QByteArray table = RecordStringTable(
         QStringLiteral("000A00FF"), {RecordString(QStringLiteral("FileVersion"), QStringLiteral("3.1"))});
-    const VerInfo info = Read(VersionRecord(Fixed, {StringFileInfo({table}), RecordTranslations({{0x000A, 0x00FF}})}));
+    const VerInfo info =
+        Read(VersionRecord(Fixed, {StringFileInfo({table}), RecordTranslations({{0x000A, 0x00FF}})}));
     EXPECT_EQ(info.GetFileVersion(), QStringLiteral("3.1"));
 }
 
 TEST(VerInfo, ANameMissingFromTheTableGivesAnEmptyValueForThatNameAlone) {
-    const QByteArray table = RecordStringTable(
-        QStringLiteral("040C04E4"), {RecordString(QStringLiteral("ProductName"), QStringLiteral("Quimbels")),
-                                     RecordString(QStringLiteral("FileVersion"), QStringLiteral("1.0.0.21"))});
-    const VerInfo info = Read(VersionRecord(Fixed, {StringFileInfo({table}), RecordTranslations({{0x040C, 0x04E4}})}));
+    const QByteArray table =
+        RecordStringTable(QStringLiteral("040C04E4"),
+                          {RecordString(QStringLiteral("ProductName"), QStringLiteral("Quimbels")),
+                           RecordString(QStringLiteral("FileVersion"), QStringLiteral("1.0.0.21"))});
+    const VerInfo info =
+        Read(VersionRecord(Fixed, {StringFileInfo({table}), RecordTranslations({{0x040C, 0x04E4}})}));
     EXPECT_EQ(info.Values[0], QStringLiteral("Quimbels"));
     EXPECT_EQ(info.Values[4], QStringLiteral("1.0.0.21"));
     for (const int index : {1, 2, 3, 5, 6, 7, 8, 9, 10, 11})
@@ -81,7 +88,8 @@ TEST(VerInfo, ANameMissingFromTheTableGivesAnEmptyValueForThatNameAlone) {
 }
 
 TEST(VerInfo, ARecordWithoutTranslationTableGivesTheFixedRecordAndEmptyValues) {
-    const VerInfo info = Read(VersionRecord(Fixed, {StringFileInfo({FullTable(QStringLiteral("040C04E4"))})}));
+    const VerInfo info =
+        Read(VersionRecord(Fixed, {StringFileInfo({FullTable(QStringLiteral("040C04E4"))})}));
     EXPECT_EQ(info.FixedInfo.dwFileVersionMS, 0x00020001u);
     EXPECT_EQ(info.LanguageId, 0);
     EXPECT_EQ(info.CodePage, 0);
@@ -97,7 +105,8 @@ TEST(VerInfo, AFileWithoutUsableRecordGivesEmptyValuesAZeroFixedRecordAndTheReas
     WriteBytes(QStringLiteral("no record"), ElfImage({{".text", "code"}}));
     WriteBytes(QStringLiteral("truncated"), ElfImage({{".quimbels_version", whole.left(whole.size() - 40)}}));
     WriteBytes(QStringLiteral("short fixed record"), ElfImage({{".quimbels_version", shortFixed}}));
-    WriteBytes(QStringLiteral("not a program"), "Quimbels.mdb is a database, not a program: no version record here.");
+    WriteBytes(QStringLiteral("not a program"),
+               "Quimbels.mdb is a database, not a program: no version record here.");
     const struct {
         const char* File;
         quint32 Error;
@@ -127,7 +136,8 @@ TEST(VerInfo, ReadingAgainGivesTheSameValuesAndANewFileFirstClearsTheLast) {
     EXPECT_EQ(info.Values, values);
     EXPECT_EQ(info.FixedInfo, fixed);
 
-    WriteBytes(QStringLiteral("fixed only"), ElfImage({{".quimbels_version", VersionRecord(FixedRecord(9, 9), {})}}));
+    WriteBytes(QStringLiteral("fixed only"),
+               ElfImage({{".quimbels_version", VersionRecord(FixedRecord(9, 9), {})}}));
     info.SetFileName(QStringLiteral("fixed only"));
     EXPECT_EQ(info.FixedInfo.dwFileVersionMS, 9u);
     EXPECT_EQ(info.LanguageId, 0);
@@ -142,7 +152,8 @@ TEST(VerInfo, ThisBuildsProgramAndTheRunningExecutableCarryTheProjectVersion) {
     VerInfo program;
     program.SetFileName(QStringLiteral(QUIMBELS_EXECUTABLE));
     for (const VerInfo* info : {&running, &program}) {
-        EXPECT_EQ(info->GetFileVersion(), QStringLiteral(QUIMBELS_FILE_VERSION)) << info->FileName.toStdString();
+        EXPECT_EQ(info->GetFileVersion(), QStringLiteral(QUIMBELS_FILE_VERSION))
+            << info->FileName.toStdString();
         EXPECT_EQ(info->Values[1], QStringLiteral(QUIMBELS_FILE_VERSION));
         EXPECT_EQ(info->Values[0], QStringLiteral("Quimbels"));
         EXPECT_EQ(info->LanguageId, 0x040C);

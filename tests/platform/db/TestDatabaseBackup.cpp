@@ -11,13 +11,15 @@ namespace {
 
 sqlite3* Open(const QString& path) {
     sqlite3* db = nullptr;
-    EXPECT_EQ(sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                              nullptr),
+    EXPECT_EQ(sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr),
               SQLITE_OK);
     return db;
 }
 
-void Exec(sqlite3* db, const char* sql) { ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql; }
+void Exec(sqlite3* db, const char* sql) {
+    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+}
 
 QStringList FolderFiles(const QString& folder = QStringLiteral(".")) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
@@ -59,9 +61,11 @@ TEST_F(DatabaseBackup, CopiesWhatTheConnectionCommittedWhileItReadsAndTheShellOp
 
     EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT count(*), sum(N) FROM T")),
               QStringLiteral("2001|2003001"));
-    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("SELECT TEXTE FROM T WHERE N IN (1500, 2001) ORDER BY N")),
+    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"),
+                    QStringLiteral("SELECT TEXTE FROM T WHERE N IN (1500, 2001) ORDER BY N")),
               QStringLiteral("modifiée\najoutée"));
-    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    EXPECT_EQ(Shell(QStringLiteral("archive.mdb"), QStringLiteral("PRAGMA integrity_check")),
+              QStringLiteral("ok"));
     EXPECT_EQ(FolderFiles(), QStringList({"archive.mdb", "source.db"}));
 }
 

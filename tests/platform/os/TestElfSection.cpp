@@ -24,7 +24,9 @@ TElfSectionStatus Find(const QByteArray& image, const QByteArray& name = ".quimb
 }
 
 // The image with the given number of bytes cut off its end.
-QByteArray Cut(const QByteArray& image, int bytes) { return image.left(image.size() - bytes); }
+QByteArray Cut(const QByteArray& image, int bytes) {
+    return image.left(image.size() - bytes);
+}
 
 } // namespace
 
@@ -34,7 +36,8 @@ TEST(ElfSection, FindsANamedSectionInBothImageClasses) {
         WriteBytes(QStringLiteral("image"),
                    ElfImage({{".text", "code"}, {".quimbels_version", Payload}, {".data", "data"}}, elf64));
         TElfSection section;
-        ASSERT_EQ(FindElfSection(QStringLiteral("image"), ".quimbels_version", section), TElfSectionStatus::Found);
+        ASSERT_EQ(FindElfSection(QStringLiteral("image"), ".quimbels_version", section),
+                  TElfSectionStatus::Found);
         EXPECT_EQ(section.Size, Payload.size());
         EXPECT_EQ(ReadSection(QStringLiteral("image"), section), Payload);
     }
@@ -42,7 +45,8 @@ TEST(ElfSection, FindsANamedSectionInBothImageClasses) {
 
 TEST(ElfSection, FindsTheCodeOfARealExecutable) {
     TElfSection section;
-    ASSERT_EQ(FindElfSection(QCoreApplication::applicationFilePath(), ".text", section), TElfSectionStatus::Found);
+    ASSERT_EQ(FindElfSection(QCoreApplication::applicationFilePath(), ".text", section),
+              TElfSectionStatus::Found);
     EXPECT_GT(section.Size, 0);
 }
 
@@ -64,19 +68,23 @@ TEST(ElfSection, TellsWhyASectionIsNotThere) {
         QByteArray Image;
         TElfSectionStatus Expected;
     } cases[] = {
-        {"a text file", "just some text, long enough to hold an ELF header if it were one............", TElfSectionStatus::NotElf},
+        {"a text file", "just some text, long enough to hold an ELF header if it were one............",
+         TElfSectionStatus::NotElf},
         {"a header cut short", good.left(40), TElfSectionStatus::NotElf},
         {"a big-endian image", bigEndian, TElfSectionStatus::NotElf},
         {"an unknown class", unknownClass, TElfSectionStatus::NotElf},
         {"a section table cut short", Cut(good, 10), TElfSectionStatus::NotElf},
         {"a section running past the end", sectionPastTheEnd, TElfSectionStatus::NotElf},
         {"no section table", noSectionTable, TElfSectionStatus::NoSuchSection},
-        {"other sections only", ElfImage({{".text", "code"}, {".quimbels_versionX", Payload}}), TElfSectionStatus::NoSuchSection},
-        {"the name on uninitialised data", ElfImage({{"!.quimbels_version", Payload}}), TElfSectionStatus::NoSuchSection},
+        {"other sections only", ElfImage({{".text", "code"}, {".quimbels_versionX", Payload}}),
+         TElfSectionStatus::NoSuchSection},
+        {"the name on uninitialised data", ElfImage({{"!.quimbels_version", Payload}}),
+         TElfSectionStatus::NoSuchSection},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Find(c.Image), c.Expected) << c.Case;
 
     TElfSection section;
-    EXPECT_EQ(FindElfSection(QStringLiteral("missing"), ".quimbels_version", section), TElfSectionStatus::FileMissing);
+    EXPECT_EQ(FindElfSection(QStringLiteral("missing"), ".quimbels_version", section),
+              TElfSectionStatus::FileMissing);
 }

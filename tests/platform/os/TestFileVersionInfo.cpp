@@ -10,13 +10,13 @@ namespace {
 const QByteArray Fixed = FixedRecord(0x00010002, 0x00030004);
 
 QByteArray SampleRecord() {
-    return VersionRecord(Fixed, {RecordNode(QStringLiteral("StringFileInfo"), 1, {}, 0,
-                                            {RecordStringTable(QStringLiteral("040C04E4"),
-                                                               {RecordString(QStringLiteral("FileVersion"),
-                                                                             QStringLiteral("1.2.3.4")),
-                                                                RecordString(QStringLiteral("Comments"),
-                                                                             QStringLiteral("Gîte"))})}),
-                                 RecordTranslations({{0x040C, 0x04E4}, {0x0409, 0x04B0}})});
+    return VersionRecord(
+        Fixed, {RecordNode(QStringLiteral("StringFileInfo"), 1, {}, 0,
+                           {RecordStringTable(
+                               QStringLiteral("040C04E4"),
+                               {RecordString(QStringLiteral("FileVersion"), QStringLiteral("1.2.3.4")),
+                                RecordString(QStringLiteral("Comments"), QStringLiteral("Gîte"))})}),
+                RecordTranslations({{0x040C, 0x04E4}, {0x0409, 0x04B0}})});
 }
 
 QString Text(QByteArrayView value) {
@@ -80,10 +80,14 @@ TEST(FileVersionInfo, FindsValuesByPathWithoutRegardToCase) {
     ASSERT_TRUE(QueryVersionValue(record, QStringLiteral("\\VarFileInfo\\Translation"), translations));
     EXPECT_EQ(translations.toByteArray(), QByteArray("\x0C\x04\xE4\x04\x09\x04\xB0\x04", 8));
 
-    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\FileVersion")), QStringLiteral("1.2.3.4") + QChar(0));
-    EXPECT_EQ(Query(record, QStringLiteral("\\stringfileinfo\\040c04e4\\COMMENTS")), QStringLiteral("Gîte") + QChar(0));
-    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\ProductName")), QStringLiteral("error 1814"));
-    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040904B0\\FileVersion")), QStringLiteral("error 1814"));
+    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\FileVersion")),
+              QStringLiteral("1.2.3.4") + QChar(0));
+    EXPECT_EQ(Query(record, QStringLiteral("\\stringfileinfo\\040c04e4\\COMMENTS")),
+              QStringLiteral("Gîte") + QChar(0));
+    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\ProductName")),
+              QStringLiteral("error 1814"));
+    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040904B0\\FileVersion")),
+              QStringLiteral("error 1814"));
 }
 
 TEST(FileVersionInfo, ATextLengthCountedInBytesStopsAtTheEndOfItsNode) {
@@ -95,8 +99,10 @@ TEST(FileVersionInfo, ATextLengthCountedInBytesStopsAtTheEndOfItsNode) {
                                          {RecordStringTable(QStringLiteral("040C04E4"),
                                                             {version, RecordString(QStringLiteral("Comments"),
                                                                                    QStringLiteral("x"))})})});
-    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\FileVersion")), QStringLiteral("5.6") + QChar(0));
-    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\Comments")), QStringLiteral("x") + QChar(0));
+    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\FileVersion")),
+              QStringLiteral("5.6") + QChar(0));
+    EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4\\Comments")),
+              QStringLiteral("x") + QChar(0));
 }
 
 TEST(FileVersionInfo, ADamagedRecordGivesNoValueAndNeverAReadPastItsEnd) {
@@ -132,8 +138,9 @@ TEST(FileVersionInfo, ADamagedRecordGivesNoValueAndNeverAReadPastItsEnd) {
 }
 
 TEST(FileVersionInfo, ZeroWordsAfterTheLastChildArePadding) {
-    const QByteArray strings = RecordNode(QStringLiteral("StringFileInfo"), 1, {}, 0,
-                                          {RecordStringTable(QStringLiteral("040C04E4"), {}), QByteArray(8, '\0')});
+    const QByteArray strings =
+        RecordNode(QStringLiteral("StringFileInfo"), 1, {}, 0,
+                   {RecordStringTable(QStringLiteral("040C04E4"), {}), QByteArray(8, '\0')});
     const QByteArray record = VersionRecord(Fixed, {strings});
     EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\Other")), QStringLiteral("error 1814"));
     EXPECT_EQ(Query(record, QStringLiteral("\\StringFileInfo\\040C04E4")), QString());

@@ -27,7 +27,8 @@ QByteArray Utf16WithZero(const char* key) {
 
 // wLength, wValueLength and wType of the node at an offset.
 QList<int> Header(const QByteArray& record, int offset) {
-    return {qFromLittleEndian<quint16>(record.constData() + offset), qFromLittleEndian<quint16>(record.constData() + offset + 2),
+    return {qFromLittleEndian<quint16>(record.constData() + offset),
+            qFromLittleEndian<quint16>(record.constData() + offset + 2),
             qFromLittleEndian<quint16>(record.constData() + offset + 4)};
 }
 
@@ -41,13 +42,13 @@ TEST(VersionRecordWriter, LaysTheRecordOutAsDocumented) {
     EXPECT_EQ(record.mid(6, 32), Utf16WithZero("VS_VERSION_INFO"));
     EXPECT_EQ(record.mid(40, 8), QByteArray("\xBD\x04\xEF\xFE\x00\x00\x00\x00", 8));
     EXPECT_EQ(record.mid(48, 8), QByteArray("\x00\x00\x01\x00\x01\x00\x00\x00", 8));
-    EXPECT_EQ(Header(record, 92), QList<int>({76, 0, 1}));    // StringFileInfo
-    EXPECT_EQ(Header(record, 128), QList<int>({40, 0, 1}));   // 040C04E4
+    EXPECT_EQ(Header(record, 92), QList<int>({76, 0, 1}));  // StringFileInfo
+    EXPECT_EQ(Header(record, 128), QList<int>({40, 0, 1})); // 040C04E4
     EXPECT_EQ(record.mid(134, 18), Utf16WithZero("040C04E4"));
-    EXPECT_EQ(Header(record, 152), QList<int>({16, 2, 1}));   // A
+    EXPECT_EQ(Header(record, 152), QList<int>({16, 2, 1})); // A
     EXPECT_EQ(record.mid(164, 4), QByteArray("B\0\0\0", 4));
-    EXPECT_EQ(Header(record, 168), QList<int>({68, 0, 1}));   // VarFileInfo
-    EXPECT_EQ(Header(record, 200), QList<int>({36, 4, 0}));   // Translation
+    EXPECT_EQ(Header(record, 168), QList<int>({68, 0, 1})); // VarFileInfo
+    EXPECT_EQ(Header(record, 200), QList<int>({36, 4, 0})); // Translation
     EXPECT_EQ(record.mid(232, 4), QByteArray("\x0C\x04\xE4\x04", 4));
 }
 
@@ -59,7 +60,8 @@ TEST(VersionRecordWriter, EveryStringReadsBackUnderItsTranslation) {
     const QByteArray record = BuildVersionRecord(content);
     for (const auto& [name, text] : content.Strings) {
         QByteArrayView value;
-        ASSERT_TRUE(QueryVersionValue(record, QStringLiteral("\\StringFileInfo\\040C04E4\\") + name, value)) << name.toStdString();
+        ASSERT_TRUE(QueryVersionValue(record, QStringLiteral("\\StringFileInfo\\040C04E4\\") + name, value))
+            << name.toStdString();
         QString read;
         for (qsizetype at = 0; at + 1 < value.size(); at += 2)
             read.append(QChar(qFromLittleEndian<quint16>(value.data() + at)));
