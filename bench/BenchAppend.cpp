@@ -16,9 +16,15 @@ void BM_AppendPeriod_Engine(benchmark::State& state) {
     const int periodCount = static_cast<int>(state.range(0));
     TDataModuleQuimbel& module = BenchEngine::SharedModule(periodCount);
     TADOTable& periods = module.ADOTablePeriod;
-    const QVariantList values{periodCount, QStringLiteral("Client"), QStringLiteral("12"),
-                              QStringLiteral("11/07/24"), QStringLiteral("12/07/24"), 10.0, 20.0,
-                              QVariant() /* SOLDE, calculated */, QStringLiteral("note")};
+    const QVariantList values{periodCount,
+                              QStringLiteral("Client"),
+                              QStringLiteral("12"),
+                              QStringLiteral("11/07/24"),
+                              QStringLiteral("12/07/24"),
+                              10.0,
+                              20.0,
+                              QVariant() /* SOLDE, calculated */,
+                              QStringLiteral("note")};
     for (auto _ : state) {
         periods.AppendRecord(values);
         state.PauseTiming();
@@ -28,13 +34,17 @@ void BM_AppendPeriod_Engine(benchmark::State& state) {
     if (periods.RecordCount() != periodCount)
         state.SkipWithError("the period table did not return to its size");
 }
-BENCHMARK(BM_AppendPeriod_Engine)->Apply(BenchDatabase::PeriodCounts)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_AppendPeriod_Engine)
+    ->Apply(BenchDatabase::PeriodCounts)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 
 void BM_AppendPeriod_RawSqlite(benchmark::State& state) {
     const int periodCount = static_cast<int>(state.range(0));
     const TRawDatabase database(BenchDatabase::EnterFolder(periodCount));
-    TRawStatement insert(database, "INSERT INTO TPeriod (IDPERIODE, NOM, CHAMBRE, DATEDEBUT, DATEFIN, ACCOMPTE, "
-                                   "TARIF, NOTE) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+    TRawStatement insert(database,
+                         "INSERT INTO TPeriod (IDPERIODE, NOM, CHAMBRE, DATEDEBUT, DATEFIN, ACCOMPTE, "
+                         "TARIF, NOTE) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
     TRawStatement remove(database, "DELETE FROM TPeriod WHERE IDPERIODE = ?1");
     const QByteArray nom = QByteArrayLiteral("Client");
     const QByteArray chambre = QByteArrayLiteral("12");
@@ -59,6 +69,9 @@ void BM_AppendPeriod_RawSqlite(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_AppendPeriod_RawSqlite)->Apply(BenchDatabase::PeriodCounts)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_AppendPeriod_RawSqlite)
+    ->Apply(BenchDatabase::PeriodCounts)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
 
 } // namespace

@@ -6,7 +6,9 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <stdexcept>
@@ -16,11 +18,18 @@ namespace BenchDatabase {
 namespace {
 
 const QDate FirstDay(2015, 1, 1);
-constexpr int SpanDays = 3652; // 2015-01-01 to 2024-12-31
+constexpr int SpanDays = 3653; // 2015-01-01 to 2024-12-31, both included
 constexpr int LongestStay = 7;
 constexpr qint64 Euro = 10000; // currency is stored in ten-thousandths
 
-QByteArray IsoDate(const QDate& date) { return date.toString(Qt::ISODate).toLatin1(); }
+// 7919 is prime to ClientCount, so the clients of consecutive periods are scattered.
+int ClientOfPeriod(int periodId) {
+    return int(qint64(periodId) * 7919 % ClientCount);
+}
+
+QByteArray IsoDate(const QDate& date) {
+    return date.toString(Qt::ISODate).toLatin1();
+}
 
 void FillClients(const TRawDatabase& database) {
     TRawStatement insert(database, "INSERT INTO TClient (NOM, PRENOM, TELEPHONE, ADRESSE, CP, VILLE, NOTE) "
@@ -77,7 +86,8 @@ void FillPeriods(const TRawDatabase& database, int periodCount) {
         const int room = id % RoomCount;
         const int stay = id / RoomCount;
         const int nights = 1 + id % LongestStay;
-        const QDate start = FirstDay.addDays(qint64(stay) * slotDays + (room * 37) % (slotDays - LongestStay));
+        const QDate start =
+            FirstDay.addDays(qint64(stay) * slotDays + (room * 37) % (slotDays - LongestStay));
         const QByteArray nom = ClientName(ClientOfPeriod(id)).toUtf8();
         const QByteArray chambre = RoomName(room).toUtf8();
         const QByteArray debut = IsoDate(start);
@@ -128,11 +138,12 @@ QString EnterFolder(int periodCount) {
     return path;
 }
 
-QString RoomName(int room) { return QString::number(room + 1); }
+QString RoomName(int room) {
+    return QString::number(room + 1);
+}
 
-QString ClientName(int client) { return QStringLiteral("Client%1").arg(client, 5, 10, QLatin1Char('0')); }
-
-// 7919 is prime to ClientCount, so the clients of consecutive periods are scattered.
-int ClientOfPeriod(int periodId) { return int(qint64(periodId) * 7919 % ClientCount); }
+QString ClientName(int client) {
+    return QStringLiteral("Client%1").arg(client, 5, 10, QLatin1Char('0'));
+}
 
 } // namespace BenchDatabase

@@ -26,6 +26,5 @@ QString EnterFolder(int periodCount);
 
 QString RoomName(int room);
 QString ClientName(int client);
-int ClientOfPeriod(int periodId);
 
 } // namespace BenchDatabase

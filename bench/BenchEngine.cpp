@@ -32,7 +32,9 @@ TDataModuleQuimbel& SharedModule(int periodCount) {
     return *shared.Module;
 }
 
-void ReleaseSharedModule() { Shared().Module.reset(); }
+void ReleaseSharedModule() {
+    Shared().Module.reset();
+}
 
 void RunQuery(TADOQuery& query, const QString& sql) {
     query.Close();

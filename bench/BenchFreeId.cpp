@@ -35,8 +35,9 @@ void BM_SmallestFreeId_ProbeQueries(benchmark::State& state) {
     qint64 found = 0;
     for (auto _ : state) {
         for (found = 0;; ++found) {
-            BenchEngine::RunQuery(query, BenchEngine::Filled(Constants::SqlPeriodIdProbe,
-                                                             {{QStringLiteral("'IDPERIODE'"), QString::number(found)}}));
+            BenchEngine::RunQuery(
+                query, BenchEngine::Filled(Constants::SqlPeriodIdProbe,
+                                           {{QStringLiteral("'IDPERIODE'"), QString::number(found)}}));
             if (query.RecordCount() == 0)
                 break;
         }
@@ -48,7 +49,8 @@ BENCHMARK(BM_SmallestFreeId_ProbeQueries)->Arg(1000)->Arg(10000)->Unit(benchmark
 
 void BM_SmallestFreeId_RawSqlite(benchmark::State& state) {
     const TRawDatabase database(BenchDatabase::EnterFolder(static_cast<int>(state.range(0))));
-    TRawStatement identifiers(database, "SELECT IDPERIODE FROM TPeriod WHERE IDPERIODE >= 0 ORDER BY IDPERIODE");
+    TRawStatement identifiers(database,
+                              "SELECT IDPERIODE FROM TPeriod WHERE IDPERIODE >= 0 ORDER BY IDPERIODE");
     qint64 found = 0;
     for (auto _ : state) {
         found = 0;

@@ -1,7 +1,7 @@
 #include "bench/BenchEngine.h"
 #include "platform/os/Clock.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLocale>
 #include <benchmark/benchmark.h>
 #include <clocale>
@@ -10,8 +10,11 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    // The engine needs Qt's containers and locale, no window.
-    QCoreApplication application(argc, argv);
+    // Some actions lay out windows or reports: widgets need an application, and a run on a
+    // machine without a display needs the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     // Two-digit years in the statements are read in a window around the current year: a fixed

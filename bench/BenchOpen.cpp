@@ -28,8 +28,9 @@ void BM_OpenModule_RawSqlite(benchmark::State& state) {
     for (auto _ : state) {
         TRawDatabase database(path);
         int rows = 0;
-        for (const char* sql : {"SELECT rowid, * FROM TClient ORDER BY rowid", "SELECT rowid, * FROM TRoom ORDER BY rowid",
-                                "SELECT rowid, * FROM TPeriod ORDER BY rowid"})
+        for (const char* sql :
+             {"SELECT rowid, * FROM TClient ORDER BY rowid", "SELECT rowid, * FROM TRoom ORDER BY rowid",
+              "SELECT rowid, * FROM TPeriod ORDER BY rowid"})
             rows += TRawStatement(database, sql).ReadAll();
         benchmark::DoNotOptimize(rows);
     }

@@ -20,10 +20,10 @@ void BM_Overlap_Engine(benchmark::State& state) {
     TDataModuleQuimbel& module = BenchEngine::SharedModule(static_cast<int>(state.range(0)));
     QStringList statements;
     for (int room = 0; room < RoomCount; ++room)
-        statements << BenchEngine::Filled(Constants::SqlOverlapNew,
-                                          {{QStringLiteral("'n'"), u'\'' + BenchDatabase::RoomName(room) + u'\''},
-                                           {QStringLiteral("#d#"), QStringLiteral("#07/10/24#")},
-                                           {QStringLiteral("#f#"), QStringLiteral("#07/17/24#")}});
+        statements << BenchEngine::Filled(
+            Constants::SqlOverlapNew, {{QStringLiteral("'n'"), u'\'' + BenchDatabase::RoomName(room) + u'\''},
+                                       {QStringLiteral("#d#"), QStringLiteral("#07/10/24#")},
+                                       {QStringLiteral("#f#"), QStringLiteral("#07/17/24#")}});
     TADOQuery& query = module.ADOQueryQuimbels;
     int room = 0;
     qint64 rows = 0;
@@ -39,9 +39,10 @@ BENCHMARK(BM_Overlap_Engine)->Apply(BenchDatabase::PeriodCounts)->Unit(benchmark
 
 void BM_Overlap_RawSqlite(benchmark::State& state) {
     const TRawDatabase database(BenchDatabase::EnterFolder(static_cast<int>(state.range(0))));
-    TRawStatement overlap(database, "SELECT NOM FROM TPeriod WHERE CHAMBRE = ?1 COLLATE NOCASE AND "
-                                    "((?2 >= DATEDEBUT AND ?2 <= DATEFIN) OR (?3 >= DATEDEBUT AND ?3 <= DATEFIN) "
-                                    "OR (?2 <= DATEDEBUT AND ?3 >= DATEFIN))");
+    TRawStatement overlap(database,
+                          "SELECT NOM FROM TPeriod WHERE CHAMBRE = ?1 COLLATE NOCASE AND "
+                          "((?2 >= DATEDEBUT AND ?2 <= DATEFIN) OR (?3 >= DATEDEBUT AND ?3 <= DATEFIN) "
+                          "OR (?2 <= DATEDEBUT AND ?3 >= DATEFIN))");
     std::vector<QByteArray> rooms;
     for (int room = 0; room < RoomCount; ++room)
         rooms.push_back(BenchDatabase::RoomName(room).toUtf8());

@@ -38,6 +38,7 @@ public:
     bool Step();
     void Reset();
     qint64 Integer(int column) const;
+    QString Text(int column) const;
     // Steps through every row and reads each of its values, as a caller that uses the rows
     // would; returns the number of rows. Leaves the statement reset.
     int ReadAll();

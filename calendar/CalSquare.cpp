@@ -9,7 +9,9 @@ const QString FreeDayName = QStringLiteral("???");
 namespace {
 
 // Rectangles are given by their edges, right and bottom excluded, as the window's layout gives them.
-QRect Edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+QRect Edges(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
 
 // Initials of the weekdays, Sunday first.
 constexpr char WeekdayLetters[] = "DLMMJVS";
@@ -20,11 +22,12 @@ constexpr QRgb Gray = 0x808080;
 
 TCalSquare::TCalSquare(int Left, int Top, int Width, int Height, const QDate& Date, const QString& ClientName)
     : Left(Left), Top(Top), Width(Width), Height(Height), Day(Date.day()),
-      DayLetter(WeekdayLetters[Date.dayOfWeek() % 7]), RectSquare(Edges(Left, Top, Left + Width + 1, Top + Height + 1)),
+      DayLetter(WeekdayLetters[Date.dayOfWeek() % 7]),
+      RectSquare(Edges(Left, Top, Left + Width + 1, Top + Height + 1)),
       RectLetter(Edges(Left + 2, Top + 2, Left + 16, Top + Height - 2)),
       RectDay(Edges(Left + 21, Top + 2, Left + 35, Top + Height - 2)),
-      RectMark(Edges(Left + Width - 24, Top + 1, Left + Width - 4, Top + Height)), ClientName(ClientName), Date(Date),
-      Color(clBtnFace) {}
+      RectMark(Edges(Left + Width - 24, Top + 1, Left + Width - 4, Top + Height)), ClientName(ClientName),
+      Date(Date), Color(clBtnFace) {}
 
 void TCalSquare::Draw(QPainter& Canvas) const {
     const bool sunday = DayLetter == 'D';

@@ -15,14 +15,21 @@ constexpr int SquareHeight = 16;
 constexpr int GridLeft = 10;
 constexpr int GridTop = 30;
 
+constexpr qint64 MSecsPerDay = 86400000;
+constexpr qint64 UnixEpochJulianDay = 2440588;
+
 // A day is covered when its midnight lies between the period's first and last moments, so a first
-// moment later than midnight leaves its own day out.
+// moment later than midnight leaves its own day out. Moments are counted in milliseconds, which
+// spares a calendar conversion per period.
 qint64 FirstCoveredDay(const QDateTime& first) {
-    const qint64 day = first.date().toJulianDay();
-    return first.time() == QTime(0, 0) ? day : day + 1;
+    const qint64 msecs = first.toMSecsSinceEpoch();
+    return msecs / MSecsPerDay + (msecs % MSecsPerDay > 0 ? 1 : 0) + UnixEpochJulianDay;
 }
 
-qint64 LastCoveredDay(const QDateTime& last) { return last.date().toJulianDay(); }
+qint64 LastCoveredDay(const QDateTime& last) {
+    const qint64 msecs = last.toMSecsSinceEpoch();
+    return msecs / MSecsPerDay - (msecs % MSecsPerDay < 0 ? 1 : 0) + UnixEpochJulianDay;
+}
 
 } // namespace
 
@@ -45,7 +52,7 @@ TCalendarModel::TCalendarModel(const QList<TAddPeriodData*>& Periods) : FPeriods
     }
     for (TRoom& room : FRooms)
         std::sort(room.Coverages.begin(), room.Coverages.end(),
-                         [](const TCoverage& a, const TCoverage& b) { return a.FirstDay < b.FirstDay; });
+                  [](const TCoverage& a, const TCoverage& b) { return a.FirstDay < b.FirstDay; });
 }
 
 QStringList TCalendarModel::RoomNames() const {
@@ -71,13 +78,14 @@ void TCalendarModel::BuildSquares(int Year, TSquareList& Squares) {
     for (int month = 0; month < MonthCount; ++month)
         for (int row = 0; row < RowCount && date.month() == month + 1; ++row) {
             Squares.push_back(std::make_unique<TCalSquare>(SquareWidth * month + GridLeft,
-                                                           SquareHeight * row + GridTop, SquareWidth, SquareHeight,
-                                                           date, FreeDayName));
+                                                           SquareHeight * row + GridTop, SquareWidth,
+                                                           SquareHeight, date, FreeDayName));
             date = date.addDays(1);
         }
 }
 
-TCalendarFigures TCalendarModel::ComputeBookings(const QString& Room, int Year, const TSquareList& Squares) const {
+TCalendarFigures TCalendarModel::ComputeBookings(const QString& Room, int Year,
+                                                 const TSquareList& Squares) const {
     TCalendarFigures figures;
     // The all-rooms figures are taken while the first day is looked at: a year without days has none.
     if (Squares.empty())
@@ -95,14 +103,15 @@ TCalendarFigures TCalendarModel::ComputeBookings(const QString& Room, int Year, 
     const std::vector<TCoverage>& coverages = room->Coverages;
     const auto byFirstDay = [](const TCoverage& coverage, qint64 day) { return coverage.FirstDay < day; };
     // No period that begins before this can reach into the year.
-    const auto begin = std::lower_bound(coverages.begin(), coverages.end(), yearFirstDay - room->LongestStay, byFirstDay);
+    const auto begin =
+        std::lower_bound(coverages.begin(), coverages.end(), yearFirstDay - room->LongestStay, byFirstDay);
     const auto end = std::lower_bound(begin, coverages.end(), yearLastDay + 1, byFirstDay);
 
     // Each covered day of the year with the period covering it, in the order the rule visits them.
     std::vector<std::pair<qint64, int>> visits;
     for (auto coverage = begin; coverage != end; ++coverage)
-        for (qint64 day = std::max(coverage->FirstDay, yearFirstDay); day <= std::min(coverage->LastDay, yearLastDay);
-             ++day)
+        for (qint64 day = std::max(coverage->FirstDay, yearFirstDay);
+             day <= std::min(coverage->LastDay, yearLastDay); ++day)
             visits.emplace_back(day, coverage->Period);
     std::sort(visits.begin(), visits.end());
 

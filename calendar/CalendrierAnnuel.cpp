@@ -20,9 +20,10 @@
 #include <QToolButton>
 
 const QStringList MonthNames = {
-    QStringLiteral("JANVIER"), QStringLiteral("FEVRIER"),  QStringLiteral("MARS"),      QStringLiteral("AVRIL"),
-    QStringLiteral("MAI"),     QStringLiteral("JUIN"),     QStringLiteral("JUILLET"),   QStringLiteral("AOUT"),
-    QStringLiteral("SEPTEMBRE"), QStringLiteral("OCTOBRE"), QStringLiteral("NOVEMBRE"), QStringLiteral("DECEMBRE"),
+    QStringLiteral("JANVIER"), QStringLiteral("FEVRIER"),  QStringLiteral("MARS"),
+    QStringLiteral("AVRIL"),   QStringLiteral("MAI"),      QStringLiteral("JUIN"),
+    QStringLiteral("JUILLET"), QStringLiteral("AOUT"),     QStringLiteral("SEPTEMBRE"),
+    QStringLiteral("OCTOBRE"), QStringLiteral("NOVEMBRE"), QStringLiteral("DECEMBRE"),
 };
 
 QPrinter* TCalendYear::Printer = nullptr;
@@ -66,7 +67,8 @@ QGroupBox* PlacedGroup(QWidget* parent, const char* name, const QString& title, 
     return group;
 }
 
-QToolButton* FlatButton(QWidget* parent, const char* name, const QRect& geometry, QStyle::StandardPixmap image) {
+QToolButton* FlatButton(QWidget* parent, const char* name, const QRect& geometry,
+                        QStyle::StandardPixmap image) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
@@ -102,8 +104,8 @@ QString AmountText(double amount) {
 } // namespace
 
 TCalendYear::TCalendYear(QWidget* Owner, const QList<TAddPeriodData*>* ListPeriods)
-    : QDialog(Owner), ListPeriods(ListPeriods), ColorIndex(-1), Year(static_cast<quint16>(Clock::CurrentYear())),
-      Model(*ListPeriods) {
+    : QDialog(Owner), ListPeriods(ListPeriods), ColorIndex(-1),
+      Year(static_cast<quint16>(Clock::CurrentYear())), Model(*ListPeriods) {
     BuildControls();
     LabelName->setText(QString());
     BuildSquares();
@@ -159,8 +161,10 @@ void TCalendYear::BuildYearPanel() {
     LabelName->setFont(SansSerif(11, true));
     SetColor(LabelName, QPalette::WindowText, Qt::black);
 
-    SpeedButtonLeftYear = FlatButton(PanelYear, "SpeedButtonLeftYear", QRect(2, 8, 22, 22), QStyle::SP_ArrowLeft);
-    SpeedButtonRightYear = FlatButton(PanelYear, "SpeedButtonRightYear", QRect(875, 8, 22, 22), QStyle::SP_ArrowRight);
+    SpeedButtonLeftYear =
+        FlatButton(PanelYear, "SpeedButtonLeftYear", QRect(2, 8, 22, 22), QStyle::SP_ArrowLeft);
+    SpeedButtonRightYear =
+        FlatButton(PanelYear, "SpeedButtonRightYear", QRect(875, 8, 22, 22), QStyle::SP_ArrowRight);
 }
 
 void TCalendYear::BuildFigureBoxes() {
@@ -184,20 +188,23 @@ void TCalendYear::BuildFigureBoxes() {
     Label3 = PlacedLabel(GroupBox2, "Label3", QStringLiteral("Totaux :"), 125, 44);
     LabelTotalRoom = PlacedLabel(GroupBox2, "LabelTotalRoom", QStringLiteral("0,00 €"), 218, 44);
 
-    GroupBox4 = PlacedGroup(GroupBox1, "GroupBox4", QStringLiteral("Bilan total annuel..."), QRect(312, 7, 267, 69));
+    GroupBox4 =
+        PlacedGroup(GroupBox1, "GroupBox4", QStringLiteral("Bilan total annuel..."), QRect(312, 7, 267, 69));
     Label4 = PlacedLabel(GroupBox4, "Label4", QStringLiteral("Nombre de réservations :"), 15, 20);
     LabelTotalResa = PlacedLabel(GroupBox4, "LabelTotalResa", QStringLiteral("0"), 173, 20);
     Label5 = PlacedLabel(GroupBox4, "Label5", QStringLiteral("Totaux :"), 15, 44);
     LabelTotal = PlacedLabel(GroupBox4, "LabelTotal", QStringLiteral("0,00 €"), 173, 44);
 
     GroupBox3 = PlacedGroup(GroupBox1, "GroupBox3", QString(), QRect(584, 9, 314, 67));
-    SpeedButtonPrint = CommandButton(GroupBox3, "SpeedButtonPrint", QStringLiteral("Imprimer..."), QRect(5, 14, 150, 44),
-                                     QStyle::SP_FileDialogContentsView);
-    SpeedButtonClose = CommandButton(GroupBox3, "SpeedButtonClose", QStringLiteral("Fermer"), QRect(155, 14, 153, 44),
-                                     QStyle::SP_DialogCloseButton);
+    SpeedButtonPrint = CommandButton(GroupBox3, "SpeedButtonPrint", QStringLiteral("Imprimer..."),
+                                     QRect(5, 14, 150, 44), QStyle::SP_FileDialogContentsView);
+    SpeedButtonClose = CommandButton(GroupBox3, "SpeedButtonClose", QStringLiteral("Fermer"),
+                                     QRect(155, 14, 153, 44), QStyle::SP_DialogCloseButton);
 }
 
-void TCalendYear::SetRentedGoodName(const QString& Name) { SetCaption(Label1, Name); }
+void TCalendYear::SetRentedGoodName(const QString& Name) {
+    SetCaption(Label1, Name);
+}
 
 void TCalendYear::BuildSquares() {
     LabelYear->setText(QString::number(Year));
@@ -220,14 +227,18 @@ void TCalendYear::ComputeBookings() {
     SetCaption(LabelTotal, AmountText(figures.AllTotal));
 }
 
-void TCalendYear::FreeSquares() { ListSquares.clear(); }
+void TCalendYear::FreeSquares() {
+    ListSquares.clear();
+}
 
 void TCalendYear::RebuildSquares() {
     FreeSquares();
     BuildSquares();
 }
 
-void TCalendYear::paintEvent(QPaintEvent*) { EvFormPaint(); }
+void TCalendYear::paintEvent(QPaintEvent*) {
+    EvFormPaint();
+}
 
 void TCalendYear::EvFormPaint() {
     QPainter canvas(this);
@@ -258,8 +269,8 @@ void TCalendYear::EvOnMouseMove(int X, int Y) {
     QString name;
     // Every square is tested: on a line shared by two booked days, the later day wins.
     for (const auto& square : ListSquares)
-        if (square->Booked() && square->Left <= X && X <= square->Left + square->Width + 1 && square->Top <= Y &&
-            Y <= square->Top + square->Height + 1)
+        if (square->Booked() && square->Left <= X && X <= square->Left + square->Width + 1 &&
+            square->Top <= Y && Y <= square->Top + square->Height + 1)
             name = square->ClientName;
     LabelName->setText(name);
 }
@@ -291,10 +302,13 @@ void TCalendYear::EvOnChangeComboRoom() {
     repaint();
 }
 
-void TCalendYear::SpeedButtonCloseClick() { close(); }
+void TCalendYear::SpeedButtonCloseClick() {
+    close();
+}
 
 void TCalendYear::SpeedButtonPrintClick() {
-    if (MessageBox(this, PrintQuestion, QStringLiteral("Impression"), TMsgDlgType::Information, mbOK | mbCancel) != mrOk)
+    if (MessageBox(this, PrintQuestion, QStringLiteral("Impression"), TMsgDlgType::Information,
+                   mbOK | mbCancel) != mrOk)
         return;
     QPrinter& printer = CurrentPrinter();
     printer.setPageOrientation(QPageLayout::Landscape);

@@ -1,7 +1,20 @@
 #include "data/AddPeriodData.h"
 
+#include "platform/Error.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/DateTimeText.h"
+
+namespace {
+
+// The stored value to the second, whatever the user's date order; an empty column cannot be
+// read as a date.
+QDateTime DateOf(const TField* field) {
+    if (field->IsNull())
+        throw EConvertError(QStringLiteral("'%1' ne correspond pas à une date et une heure correctes").arg(field->AsString()));
+    return field->AsDateTime();
+}
+
+} // namespace
 
 TAddPeriodData::TAddPeriodData()
     : IDPERIODE(-1), DATEDEBUT(ZeroDateTime()), DATEFIN(ZeroDateTime()), ACCOMPTE(0.0), TARIF(0.0) {}
@@ -12,8 +25,8 @@ void TAddPeriodData::LoadFromDataSet(TDataSet* DataSet) {
     IDPERIODE = DataSet->FieldByName(QStringLiteral("IDPERIODE"))->AsInteger();
     NOM = DataSet->FieldByName(QStringLiteral("NOM"))->AsString();
     CHAMBRE = DataSet->FieldByName(QStringLiteral("CHAMBRE"))->AsString();
-    DATEDEBUT = StrToDateTime(DataSet->FieldByName(QStringLiteral("DATEDEBUT"))->AsString());
-    DATEFIN = StrToDateTime(DataSet->FieldByName(QStringLiteral("DATEFIN"))->AsString());
+    DATEDEBUT = DateOf(DataSet->FieldByName(QStringLiteral("DATEDEBUT")));
+    DATEFIN = DateOf(DataSet->FieldByName(QStringLiteral("DATEFIN")));
     ACCOMPTE = DataSet->FieldByName(QStringLiteral("ACCOMPTE"))->AsFloat();
     TARIF = DataSet->FieldByName(QStringLiteral("TARIF"))->AsFloat();
     NOTE = DataSet->FieldByName(QStringLiteral("NOTE"))->AsString();

@@ -64,10 +64,9 @@ TDataModuleQuimbel::~TDataModuleQuimbel() {
         DataModuleQuimbel = nullptr;
 }
 
-void TDataModuleQuimbel::EvOnCalcFieldTPeriod(TDataSet* DataSet) {
-    DataSet->FieldByName(QStringLiteral("SOLDE"))
-        ->SetAsFloat(DataSet->FieldByName(QStringLiteral("TARIF"))->AsFloat() -
-                     DataSet->FieldByName(QStringLiteral("ACCOMPTE"))->AsFloat());
+// Bound to the period table only: its declared fields read the row being computed.
+void TDataModuleQuimbel::EvOnCalcFieldTPeriod(TDataSet*) {
+    ADOTablePeriodSOLDE->SetAsFloat(ADOTablePeriodTARIF->AsFloat() - ADOTablePeriodACCOMPTE->AsFloat());
 }
 
 qint32 TDataModuleQuimbel::SmallestFreePeriodId() {

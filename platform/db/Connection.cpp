@@ -86,7 +86,8 @@ void TADOConnection::Open() {
     const QString path = QDir::current().absoluteFilePath(name);
     CheckFileBeforeOpen(path);
     sqlite3* db = nullptr;
-    const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // One thread uses the connection: SQLite's own locking around each call would be wasted.
+    const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         const QString text = SqliteErrorText(db, code);
         sqlite3_close_v2(db);

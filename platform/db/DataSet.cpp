@@ -22,13 +22,13 @@ void TDataSet::CheckCanModify() const {
 TField* TDataSet::AddField(const QString& fieldName, TFieldType dataType, int size, TFieldKind fieldKind) {
     if (Active())
         throw EDatabaseError(QStringLiteral("Impossible d'ajouter le champ '%1' à un ensemble de données ouvert").arg(fieldName));
-    FFields.push_back(std::make_unique<TField>(this, fieldName, dataType, size, fieldKind));
+    FFields.push_back(std::make_unique<TField>(this, FieldCount(), fieldName, dataType, size, fieldKind));
     FDeclaredFieldCount = FieldCount();
     return FFields.back().get();
 }
 
 void TDataSet::AddDynamicField(const QString& fieldName, TFieldType dataType, int size) {
-    FFields.push_back(std::make_unique<TField>(this, fieldName, dataType, size, TFieldKind::Data));
+    FFields.push_back(std::make_unique<TField>(this, FieldCount(), fieldName, dataType, size, TFieldKind::Data));
 }
 
 void TDataSet::ClearDynamicFields() { FFields.resize(static_cast<size_t>(FDeclaredFieldCount)); }

@@ -25,15 +25,10 @@ qint64 CurrencyFromDouble(double value) {
 
 double CurrencyToDouble(qint64 tenThousandths) { return static_cast<double>(tenThousandths) / 10000.0; }
 
-TField::TField(TDataSet* dataSet, const QString& fieldName, TFieldType dataType, int size, TFieldKind fieldKind)
-    : FDataSet(dataSet), FFieldName(fieldName), FDataType(dataType), FSize(size), FFieldKind(fieldKind) {}
-
-int TField::Index() const {
-    for (int i = 0; i < FDataSet->FieldCount(); ++i)
-        if (FDataSet->Field(i) == this)
-            return i;
-    return -1;
-}
+TField::TField(TDataSet* dataSet, int index, const QString& fieldName, TFieldType dataType, int size,
+               TFieldKind fieldKind)
+    : FDataSet(dataSet), FIndex(index), FFieldName(fieldName), FDataType(dataType), FSize(size),
+      FFieldKind(fieldKind) {}
 
 QVariant TField::Value() const { return FDataSet->ActiveValue(Index()); }
 
@@ -211,8 +206,10 @@ void TField::SetAsFloat(double value) {
 }
 
 void TField::SetAsDateTime(const QDateTime& value) {
+    // The file keeps date-times to the second: the snapshot holds what the file holds.
+    const QTime time = value.time();
     if (FDataType == TFieldType::DateTime)
-        return Assign(MakeDateTime(value.date(), value.time()));
+        return Assign(MakeDateTime(value.date(), QTime(time.hour(), time.minute(), time.second())));
     if (FDataType == TFieldType::String)
         return SetAsString(DateTimeToStr(value));
     throw EConvertError(QStringLiteral("Le champ '%1' ne reçoit pas de date").arg(FFieldName));

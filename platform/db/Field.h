@@ -14,14 +14,14 @@ enum class TFieldKind { Data, Calculated };
 // invalid QVariant. The accessors read and write the data set's active record.
 class TField {
 public:
-    TField(TDataSet* dataSet, const QString& fieldName, TFieldType dataType, int size = 0,
+    TField(TDataSet* dataSet, int index, const QString& fieldName, TFieldType dataType, int size = 0,
            TFieldKind fieldKind = TFieldKind::Data);
 
     const QString& FieldName() const { return FFieldName; }
     TFieldType DataType() const { return FDataType; }
     TFieldKind FieldKind() const { return FFieldKind; }
     int Size() const { return FSize; }
-    int Index() const;
+    int Index() const { return FIndex; }
     TDataSet* DataSet() const { return FDataSet; }
 
     int DisplayWidth() const { return FDisplayWidth; }
@@ -53,6 +53,7 @@ private:
     void Assign(const QVariant& stored);
 
     TDataSet* FDataSet;
+    int FIndex;
     QString FFieldName;
     TFieldType FDataType;
     int FSize;

@@ -83,8 +83,8 @@ void TADOTable::DoPostEdit(TRecordBuffer& buffer, const QVector<bool>& changed) 
     if (assignments.isEmpty())
         return;
     sqlite3* db = FConnection->Handle();
-    TSqliteStatement update(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                    .arg(QuotedTable(), assignments.join(QStringLiteral(", "))));
+    TSqliteStatement& update = FConnection->CachedStatement(
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(QuotedTable(), assignments.join(QStringLiteral(", "))));
     for (int i = 0; i < values.size(); ++i)
         update.Bind(i + 1, values[i]);
     update.Bind(static_cast<int>(values.size()) + 1, buffer.RowId);
@@ -107,8 +107,9 @@ void TADOTable::DoPostInsert(TRecordBuffer& buffer) {
     QStringList marks;
     for (int i = 0; i < names.size(); ++i)
         marks << QStringLiteral("?");
-    TSqliteStatement insert(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                    .arg(QuotedTable(), names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
+    TSqliteStatement& insert = FConnection->CachedStatement(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                                .arg(QuotedTable(), names.join(QStringLiteral(", ")),
+                                                                     marks.join(QStringLiteral(", "))));
     for (int i = 0; i < values.size(); ++i)
         insert.Bind(i + 1, values[i]);
     insert.Step();
@@ -116,7 +117,8 @@ void TADOTable::DoPostInsert(TRecordBuffer& buffer) {
 }
 
 void TADOTable::DoDelete(const TRecordBuffer& buffer) {
-    TSqliteStatement remove(FConnection->Handle(), QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(QuotedTable()));
+    TSqliteStatement& remove =
+        FConnection->CachedStatement(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(QuotedTable()));
     remove.Bind(1, buffer.RowId);
     remove.Step();
 }

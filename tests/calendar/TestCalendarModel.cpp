@@ -53,7 +53,9 @@ struct TYearOfRoom {
     TSquareList Squares;
     TCalendarFigures Figures;
 
-    const TCalSquare& On(const QDate& date) const { return *Squares[static_cast<size_t>(date.dayOfYear() - 1)]; }
+    const TCalSquare& On(const QDate& date) const {
+        return *Squares[static_cast<size_t>(date.dayOfYear() - 1)];
+    }
     QList<QDate> BookedDays() const {
         QList<QDate> days;
         for (const auto& square : Squares)
@@ -72,8 +74,10 @@ void ExpectSameYear(const TYearOfRoom& model, const TYearOfRoom& reference) {
     ASSERT_EQ(model.Squares.size(), reference.Squares.size());
     for (size_t i = 0; i < model.Squares.size(); ++i) {
         const TCalSquare& square = *model.Squares[i];
-        ASSERT_EQ(square.ClientName, reference.Squares[i]->ClientName) << square.Date.toString(Qt::ISODate).toStdString();
-        ASSERT_EQ(square.Color, reference.Squares[i]->Color) << square.Date.toString(Qt::ISODate).toStdString();
+        ASSERT_EQ(square.ClientName, reference.Squares[i]->ClientName)
+            << square.Date.toString(Qt::ISODate).toStdString();
+        ASSERT_EQ(square.Color, reference.Squares[i]->Color)
+            << square.Date.toString(Qt::ISODate).toStdString();
     }
 }
 
@@ -127,7 +131,8 @@ TEST(CalendarSquares, OneSquarePerDayInMonthColumns) {
             ++columnLengths[expected.month() - 1];
             expected = expected.addDays(1);
         }
-        EXPECT_EQ(columnLengths, QList<int>({31, yearCase.FebruaryDays, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}));
+        EXPECT_EQ(columnLengths,
+                  QList<int>({31, yearCase.FebruaryDays, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}));
         // The grid ends at x 910 and y 526, the shared lines included.
         EXPECT_EQ(squares.back()->RectSquare.right(), 910);
         EXPECT_EQ(squares.front()->RectSquare.topLeft(), QPoint(10, 30));
@@ -174,10 +179,20 @@ TEST_F(CalendarModel, ABookingIsRecognisedWhereTheClientChangesAlongTheYear) {
         double Total;
         QList<TColor> Colors;
     } cases[] = {
-        {"the same client twice, free days between", {{"Durand", "1"}, {"Durand", "1"}}, 1, 100, {0xFF0088, 0xFF0088}},
-        {"another client between", {{"Durand", "1"}, {"Martin", "1"}, {"Durand", "1"}}, 3, 600,
+        {"the same client twice, free days between",
+         {{"Durand", "1"}, {"Durand", "1"}},
+         1,
+         100,
+         {0xFF0088, 0xFF0088}},
+        {"another client between",
+         {{"Durand", "1"}, {"Martin", "1"}, {"Durand", "1"}},
+         3,
+         600,
          {0xFF0088, 0xFFFF88, 0x00FF88}},
-        {"another room's client between", {{"Durand", "1"}, {"Martin", "2"}, {"Durand", "1"}}, 1, 100,
+        {"another room's client between",
+         {{"Durand", "1"}, {"Martin", "2"}, {"Durand", "1"}},
+         1,
+         100,
          {0xFF0088, clBtnFace, 0xFF0088}},
     };
     for (const auto& bookingCase : cases) {
@@ -298,7 +313,8 @@ TEST_F(CalendarModel, OverlappingPeriodsAreVisitedInListOrderOnEachDay) {
         const char* Case;
         bool LongerFirst;
         const char* SharedDayClient;
-    } cases[] = {{"longer period listed first", true, "Martin"}, {"shorter period listed first", false, "Durand"}};
+    } cases[] = {{"longer period listed first", true, "Martin"},
+                 {"shorter period listed first", false, "Durand"}};
     for (const auto& overlapCase : cases) {
         SCOPED_TRACE(overlapCase.Case);
         Periods = TTestPeriods();
@@ -338,8 +354,8 @@ TEST_F(CalendarModel, AgreesWithTheRuleOnARandomHistory) {
         const QDate last = first.addDays(pick(25) - 3);
         const QTime firstTime = pick(10) == 0 ? QTime(pick(24), pick(60)) : QTime(0, 0);
         const QTime lastTime = pick(10) == 0 ? QTime(pick(24), pick(60)) : QTime(0, 0);
-        Periods.AddAt(clients[pick(clients.size())], rooms[pick(rooms.size())], MakeDateTime(first, firstTime),
-                      MakeDateTime(last, lastTime), pick(100000) / 100.0);
+        Periods.AddAt(clients[pick(clients.size())], rooms[pick(rooms.size())],
+                      MakeDateTime(first, firstTime), MakeDateTime(last, lastTime), pick(100000) / 100.0);
     }
     EXPECT_EQ(TCalendarModel(Periods.List()).RoomNames(), ReferenceRoomNames(Periods.List()));
     int bookings = 0;

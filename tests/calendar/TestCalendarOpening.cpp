@@ -1,6 +1,7 @@
 #include "app/MainWindowFixture.h"
 
 #include "calendar/CalendrierAnnuel.h"
+#include "calendar/PeriodRecords.h"
 #include "data/AddPeriodData.h"
 #include "platform/Error.h"
 #include "platform/db/DateTimeText.h"
@@ -35,9 +36,10 @@ struct TSeenCalendar {
 class CalendarOpening : public MainWindowTest {
 protected:
     QString FixtureSql() const override {
-        return QStringLiteral("INSERT INTO TPeriod VALUES (0, 'Durand', '2', '2026-03-10', '2026-03-12', 0, 3000000, NULL),"
-                              "(1, 'Martin', '1', '2026-12-28', '2027-01-03', 0, 7000000, NULL),"
-                              "(2, 'Petit', '2', '2025-05-01', '2025-05-02', 0, 800000, NULL);");
+        return QStringLiteral(
+            "INSERT INTO TPeriod VALUES (0, 'Durand', '2', '2026-03-10', '2026-03-12', 0, 3000000, NULL),"
+            "(1, 'Martin', '1', '2026-12-28', '2027-01-03', 0, 7000000, NULL),"
+            "(2, 'Petit', '2', '2025-05-01', '2025-05-02', 0, 800000, NULL);");
     }
 
     // Presses the calendar button and plays the user's part while the calendar is open.
@@ -53,7 +55,8 @@ protected:
             seen.GridSuspended = Module->ADOTablePeriod.ControlsDisabled();
             for (const TAddPeriodData* period : *calendar->ListPeriods)
                 seen.Periods << QStringLiteral("%1 %2 %3 %4 %5")
-                                    .arg(period->NOM, period->CHAMBRE, period->DATEDEBUT.date().toString(Qt::ISODate),
+                                    .arg(period->NOM, period->CHAMBRE,
+                                         period->DATEDEBUT.date().toString(Qt::ISODate),
                                          period->DATEFIN.date().toString(Qt::ISODate))
                                     .arg(period->TARIF);
             seen.Rooms = calendar->ComboBoxRoom->Items();
@@ -80,8 +83,9 @@ TEST_F(CalendarOpening, ShowsEveryPeriodAndLeavesTheGridAsItWas) {
     ASSERT_TRUE(seen.IsCalendar);
     EXPECT_TRUE(seen.HeldByTheMainWindow);
     EXPECT_FALSE(seen.GridSuspended);
-    EXPECT_EQ(seen.Periods, QStringList({"Durand 2 2026-03-10 2026-03-12 300", "Martin 1 2026-12-28 2027-01-03 700",
-                                         "Petit 2 2025-05-01 2025-05-02 80"}));
+    EXPECT_EQ(seen.Periods,
+              QStringList({"Durand 2 2026-03-10 2026-03-12 300", "Martin 1 2026-12-28 2027-01-03 700",
+                           "Petit 2 2025-05-01 2025-05-02 80"}));
     EXPECT_EQ(seen.Rooms, QStringList({"1", "2"}));
     EXPECT_EQ(seen.RoomLabel, QStringLiteral("CHAMBRE"));
     EXPECT_EQ(seen.Year, 2026);
@@ -96,8 +100,9 @@ TEST_F(CalendarOpening, ShowsEveryPeriodAndLeavesTheGridAsItWas) {
 TEST_F(CalendarOpening, APeriodAddedAfterClosingShowsAtTheNextOpening) {
     Start();
     EXPECT_EQ(OpenCalendar().Periods.size(), 3);
-    Module->ADOTablePeriod.AppendRecord({3, "Moreau", "3", QVariant::fromValue(MakeDateTime(QDate(2026, 8, 1))),
-                                         QVariant::fromValue(MakeDateTime(QDate(2026, 8, 4))), 0.0, 120.0, QVariant()});
+    Module->ADOTablePeriod.AppendRecord(
+        {3, "Moreau", "3", QVariant::fromValue(MakeDateTime(QDate(2026, 8, 1))),
+         QVariant::fromValue(MakeDateTime(QDate(2026, 8, 4))), 0.0, 120.0, QVariant()});
     const TSeenCalendar seen = OpenCalendar();
     ASSERT_EQ(seen.Periods.size(), 4);
     EXPECT_EQ(seen.Periods[3], QStringLiteral("Moreau 3 2026-08-01 2026-08-04 120"));
@@ -116,18 +121,56 @@ TEST_F(CalendarOpening, AnEmptyPeriodTableOpensAnEmptyCalendar) {
     EXPECT_TRUE(seen.Rooms.isEmpty());
 }
 
+TEST_F(CalendarOpening, ReadsEveryRowAsThePeriodRecordReadsIt) {
+    ExecSql(QStringLiteral("Quimbels.mdb"),
+            QStringLiteral(
+                "INSERT INTO TPeriod VALUES (3, NULL, NULL, '2026-08-01 14:30:15', '2026-08-04 09:05:00', "
+                "NULL, NULL, 'Arrivée tardive'), (4, 'Moreau', '3', '1955-03-15', '2075-03-15', 123456, "
+                "98765, '');"));
+    Start();
+    TADOTable& table = Module->ADOTablePeriod;
+    // A value set in memory may carry a fraction of a second that the file never would.
+    table.AppendRecord({5, "Roux", "4",
+                        QVariant::fromValue(MakeDateTime(QDate(2026, 9, 1), QTime(0, 0, 0, 500))),
+                        QVariant::fromValue(MakeDateTime(QDate(2026, 9, 2), QTime(10, 11, 12, 345))), 0.0,
+                        10.0, QVariant()});
+    const TPeriodRecords records(table);
+    ASSERT_EQ(records.List().size(), table.RecordCount());
+    int row = 0;
+    for (table.First(); !table.Eof(); table.Next(), ++row) {
+        TAddPeriodData expected;
+        expected.LoadFromDataSet(&table);
+        EXPECT_EQ(*records.List()[row], expected) << "row " << row;
+    }
+}
+
 TEST_F(CalendarOpening, ARowThatCannotBeReadEndsTheOpeningWithTheGridRestored) {
     ExecSql(QStringLiteral("Quimbels.mdb"),
             QStringLiteral("INSERT INTO TPeriod VALUES (3, 'Moreau', '3', NULL, '2026-08-04', 0, 0, NULL);"));
     Start();
     TADOTable& periods = Module->ADOTablePeriod;
+    periods.Last();
+    QString recordFailure;
+    try {
+        TAddPeriodData().LoadFromDataSet(&periods);
+    } catch (const EConvertError& error) {
+        recordFailure = error.Text();
+    }
+    ASSERT_FALSE(recordFailure.isEmpty());
+
     periods.SetRecNo(2);
     bool opened = false;
     Answers.OnModal = [&opened](QDialog*) {
         opened = true;
         return 0;
     };
-    EXPECT_THROW(Form->SpeedButtonCalendrierClick(), EConvertError);
+    QString failure;
+    try {
+        Form->SpeedButtonCalendrierClick();
+    } catch (const EConvertError& error) {
+        failure = error.Text();
+    }
+    EXPECT_EQ(failure, recordFailure);
     EXPECT_FALSE(opened);
     EXPECT_FALSE(periods.ControlsDisabled());
     EXPECT_EQ(periods.RecNo(), 2);

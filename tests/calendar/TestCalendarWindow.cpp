@@ -33,8 +33,8 @@ protected:
     void Open() { Calendar = std::make_unique<TCalendYear>(nullptr, &Periods.List()); }
 
     QStringList Figures() const {
-        return {Calendar->LabelNResaRoom->text(), Calendar->LabelTotalRoom->text(), Calendar->LabelTotalResa->text(),
-                Calendar->LabelTotal->text()};
+        return {Calendar->LabelNResaRoom->text(), Calendar->LabelTotalRoom->text(),
+                Calendar->LabelTotalResa->text(), Calendar->LabelTotal->text()};
     }
 
     const TCalSquare& Square(const QDate& date) const {
@@ -56,7 +56,9 @@ protected:
     std::unique_ptr<TCalendYear> Calendar;
 };
 
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
+QColor ButtonFace() {
+    return QApplication::palette().color(QPalette::Button);
+}
 
 // Text is drawn smoothed: its strokes are near, not exactly, the colour it was written in.
 bool Contains(const QImage& image, const QRect& area, const QColor& color) {
@@ -64,13 +66,16 @@ bool Contains(const QImage& image, const QRect& area, const QColor& color) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (std::abs(pixel.red() - color.red()) + std::abs(pixel.green() - color.green()) +
-                    std::abs(pixel.blue() - color.blue()) < 96)
+                    std::abs(pixel.blue() - color.blue()) <
+                96)
                 return true;
         }
     return false;
 }
 
-QString Latin1(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+QString Latin1(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes);
+}
 
 // The PDF's compressed streams, inflated and put end to end.
 QString InflatedStreams(const QByteArray& pdf) {
@@ -128,10 +133,14 @@ TEST_F(CalendarWindow, IsAFixedDialogWithoutTitleBarButtons) {
         QPoint Position;
         const char* Text;
     } labels[] = {
-        {Calendar->Label1, {15, 19}, "Chambre n° :"},   {Calendar->Label2, {125, 20}, "Réservations :"},
-        {Calendar->LabelNResaRoom, {218, 20}, "0"},     {Calendar->Label3, {125, 44}, "Totaux :"},
-        {Calendar->LabelTotalRoom, {218, 44}, "0,00 €"}, {Calendar->Label4, {15, 20}, "Nombre de réservations :"},
-        {Calendar->LabelTotalResa, {173, 20}, "0"},     {Calendar->Label5, {15, 44}, "Totaux :"},
+        {Calendar->Label1, {15, 19}, "Chambre n° :"},
+        {Calendar->Label2, {125, 20}, "Réservations :"},
+        {Calendar->LabelNResaRoom, {218, 20}, "0"},
+        {Calendar->Label3, {125, 44}, "Totaux :"},
+        {Calendar->LabelTotalRoom, {218, 44}, "0,00 €"},
+        {Calendar->Label4, {15, 20}, "Nombre de réservations :"},
+        {Calendar->LabelTotalResa, {173, 20}, "0"},
+        {Calendar->Label5, {15, 44}, "Totaux :"},
         {Calendar->LabelTotal, {173, 44}, "0,00 €"},
     };
     for (const auto& label : labels) {
@@ -258,8 +267,8 @@ TEST_F(CalendarWindow, OnlyMovementsOverTheCalendarItselfChangeTheName) {
     Open();
     const TCalSquare& tenth = Square(QDate(2025, 3, 10));
     auto moveOver = [](QWidget* widget, const QPoint& position) {
-        QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, position, widget->mapToGlobal(position), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(widget, &move);
     };
     moveOver(Calendar.get(), QPoint(tenth.Left + 40, tenth.Top + 8));
@@ -314,8 +323,9 @@ TEST_F(CalendarWindow, CancellingThePrintQuestionPrintsNothing) {
 
     ASSERT_EQ(Answers.Messages().size(), 1);
     const TShownMessage& question = Answers.Messages()[0];
-    EXPECT_EQ(question.Text,
-              QStringLiteral("Assurer-vous que l'imprimante est connectée,\npuis cliquer sur OK pour imprimer."));
+    EXPECT_EQ(
+        question.Text,
+        QStringLiteral("Assurer-vous que l'imprimante est connectée,\npuis cliquer sur OK pour imprimer."));
     EXPECT_EQ(question.Title, QStringLiteral("Impression"));
     EXPECT_EQ(question.Type, TMsgDlgType::Information);
     EXPECT_EQ(question.Buttons, mbOK | mbCancel);

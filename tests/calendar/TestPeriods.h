@@ -15,8 +15,8 @@ public:
         return AddAt(client, room, MakeDateTime(first), MakeDateTime(last), price);
     }
 
-    TTestPeriods& AddAt(const QString& client, const QString& room, const QDateTime& first, const QDateTime& last,
-                        double price) {
+    TTestPeriods& AddAt(const QString& client, const QString& room, const QDateTime& first,
+                        const QDateTime& last, double price) {
         auto record = std::make_unique<TAddPeriodData>();
         record->IDPERIODE = static_cast<qint32>(FRecords.size());
         record->NOM = client;

@@ -90,3 +90,13 @@ TEST_F(PeriodRecord, ARowWithoutADateCannotBeLoadedAndSavingNeedsEditMode) {
     EXPECT_THROW(record.SaveToDataSet(&module.ADOTablePeriod), EDatabaseError);
     EXPECT_THROW(record.LoadFromDataSet(&module.ADOTableRoom), EDatabaseError);
 }
+
+TEST_F(PeriodRecord, DatesLoadTheSameWhateverTheUsersDateOrder) {
+    TDataModuleQuimbel module;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TAddPeriodData record;
+    record.LoadFromDataSet(&module.ADOTablePeriod);
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    EXPECT_EQ(record.DATEDEBUT, MakeDateTime(QDate(2024, 7, 1)));
+    EXPECT_EQ(record.DATEFIN, MakeDateTime(QDate(2024, 7, 10)));
+}
