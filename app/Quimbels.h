@@ -110,6 +110,8 @@ public:
     void ModifyPeriod();
     bool CheckPeriodOverlap(const TAddPeriodData& PeriodData, TPeriodCheckMode Mode);
     qint32 NextFreePeriodId();
+    // Appends a checked period under the smallest free identifier; the new row becomes current.
+    void AppendNewPeriod(const TAddPeriodData& PeriodData);
 
     // Statement operations.
     void LaunchBilanRequest(int modeValue, bool force);

@@ -96,11 +96,15 @@ void TFormMainQuimbel::AddPeriod() {
     if (!RunPeriodDialog(clientNames, roomNames, periodData, QStringLiteral("Ajouter une Période..."),
                          QStringLiteral("Ajouter"), NewPeriod))
         return;
+    AppendNewPeriod(periodData);
+}
+
+void TFormMainQuimbel::AppendNewPeriod(const TAddPeriodData& PeriodData) {
     const qint32 identifier = NextFreePeriodId();
     DataModuleQuimbel->ADOTablePeriod.AppendRecord(
-        {identifier, periodData.NOM, periodData.CHAMBRE, TAddPeriodData::DateText(periodData.DATEDEBUT),
-         TAddPeriodData::DateText(periodData.DATEFIN), periodData.ACCOMPTE, periodData.TARIF, QVariant(),
-         periodData.NOTE});
+        {identifier, PeriodData.NOM, PeriodData.CHAMBRE, TAddPeriodData::DateText(PeriodData.DATEDEBUT),
+         TAddPeriodData::DateText(PeriodData.DATEFIN), PeriodData.ACCOMPTE, PeriodData.TARIF, QVariant(),
+         PeriodData.NOTE});
 }
 
 void TFormMainQuimbel::ModifyPeriod() {

@@ -15,18 +15,6 @@ namespace {
 
 const QString NameKey = QStringLiteral("Quimbels\\NomDuBienLoue");
 
-// Counts the openings of the statement query: one per rebuild.
-struct OpenCounter : TDataSetObserver {
-    explicit OpenCounter(TDataSet* dataSet) : DataSet(dataSet) { DataSet->AddObserver(this); }
-    ~OpenCounter() override { DataSet->RemoveObserver(this); }
-    void DataEvent(TDataEvent event, int) override {
-        if (event == TDataEvent::DataSetChanged && DataSet->Active())
-            ++Opens;
-    }
-    TDataSet* DataSet;
-    int Opens = 0;
-};
-
 class RentedGoodEditing : public MainWindowTest {
 protected:
     QString FixtureSql() const override {

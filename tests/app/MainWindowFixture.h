@@ -10,6 +10,18 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Counts the openings of a query: for the statement query, one per rebuild.
+struct OpenCounter : TDataSetObserver {
+    explicit OpenCounter(TDataSet* dataSet) : DataSet(dataSet) { DataSet->AddObserver(this); }
+    ~OpenCounter() override { DataSet->RemoveObserver(this); }
+    void DataEvent(TDataEvent event, int) override {
+        if (event == TDataEvent::DataSetChanged && DataSet->Active())
+            ++Opens;
+    }
+    TDataSet* DataSet;
+    int Opens = 0;
+};
+
 // A main window over a small database, bound to its data module as start-up binds them.
 class MainWindowTest : public testing::Test {
 protected:

@@ -9,18 +9,6 @@
 
 namespace {
 
-// Counts the openings of the statement query: one per rebuild.
-struct OpenCounter : TDataSetObserver {
-    explicit OpenCounter(TDataSet* dataSet) : DataSet(dataSet) { DataSet->AddObserver(this); }
-    ~OpenCounter() override { DataSet->RemoveObserver(this); }
-    void DataEvent(TDataEvent event, int) override {
-        if (event == TDataEvent::DataSetChanged && DataSet->Active())
-            ++Opens;
-    }
-    TDataSet* DataSet;
-    int Opens = 0;
-};
-
 class Statements : public MainWindowTest {
 protected:
     QString FixtureSql() const override {
