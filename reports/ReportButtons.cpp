@@ -5,8 +5,14 @@
 #include "reports/ReportPeriodDlg.h"
 #include "reports/ReportRoomDlg.h"
 
-void TFormMainQuimbel::EvOnClickClientPrint() { FormReportClient->QuickRepClient->PreviewModeless(this); }
+void TFormMainQuimbel::EvOnClickClientPrint() {
+    FormReportClient->QuickRepClient->PreviewModeless(this);
+}
 
-void TFormMainQuimbel::EvOnClickRoomPrint() { FormReportRoom->QuickRepRoom->PreviewModeless(this); }
+void TFormMainQuimbel::EvOnClickRoomPrint() {
+    FormReportRoom->QuickRepRoom->PreviewModeless(this);
+}
 
-void TFormMainQuimbel::EvOnClickPeriodPrint() { FormReportPeriod->QuickRepPeriod->PreviewModeless(this); }
+void TFormMainQuimbel::EvOnClickPeriodPrint() {
+    FormReportPeriod->QuickRepPeriod->PreviewModeless(this);
+}

@@ -20,8 +20,8 @@ TQRLabel* AutoSizeLabel(TQRBand* band, const QString& name, const QString& capti
     return label;
 }
 
-TQRDBText* AutoSizeField(TQRBand* band, const QString& name, const QString& dataField, double left, double top,
-                         const QFont& font) {
+TQRDBText* AutoSizeField(TQRBand* band, const QString& name, const QString& dataField, double left,
+                         double top, const QFont& font) {
     auto* field = new TQRDBText(band, name, dataField);
     field->SetBounds(left, top, 0.0, LineHeight);
     field->AutoSize = true;

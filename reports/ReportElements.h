@@ -17,8 +17,8 @@ QFont Arial(int points, bool bold = false, bool underline = false);
 
 TQRLabel* AutoSizeLabel(TQRBand* band, const QString& name, const QString& caption, double left, double top,
                         const QFont& font);
-TQRDBText* AutoSizeField(TQRBand* band, const QString& name, const QString& dataField, double left, double top,
-                         const QFont& font);
+TQRDBText* AutoSizeField(TQRBand* band, const QString& name, const QString& dataField, double left,
+                         double top, const QFont& font);
 // The title at the top left corner of a list's page header, boxed by a thin black line.
 TQRLabel* TitleLabel(TQRBand* band, const QString& name, const QString& caption, const QFont& font);
 

@@ -25,13 +25,14 @@ TFormReportBilan::TFormReportBilan(QWidget* owner) : QWidget(owner) {
     QuickRepBilan = new TQuickRep(this, QStringLiteral("QuickRepBilan"));
     QuickRepBilan->ReportTitle = QStringLiteral("Bilan");
     QuickRepBilan->WhenEmpty = TQREmptyDataSet::HeaderOnly;
-    PageHeaderBand1 = new TQRBand(QuickRepBilan, QStringLiteral("PageHeaderBand1"), TQRBandType::PageHeader, 13.23);
+    PageHeaderBand1 =
+        new TQRBand(QuickRepBilan, QStringLiteral("PageHeaderBand1"), TQRBandType::PageHeader, 13.23);
     DetailBand1 = new TQRBand(QuickRepBilan, QStringLiteral("DetailBand1"), TQRBandType::Detail, 11.38);
 
     const QFont font = Arial(8);
     const auto field = [&](const char* name, const char* dataField, double left) {
-        return AutoSizeField(DetailBand1, QString::fromLatin1(name), QString::fromLatin1(dataField), left, ItemTop,
-                             font);
+        return AutoSizeField(DetailBand1, QString::fromLatin1(name), QString::fromLatin1(dataField), left,
+                             ItemTop, font);
     };
     const auto label = [&](const char* name, const QString& caption, double left) {
         return AutoSizeLabel(DetailBand1, QString::fromLatin1(name), caption, left, ItemTop, font);
@@ -47,7 +48,7 @@ TFormReportBilan::TFormReportBilan(QWidget* owner) : QWidget(owner) {
     QRDBText3 = field("QRDBText3", "ACCOMPTE", 127.00);
     QRLabelTarif = label("QRLabelTarif", QStringLiteral("Tarif (€):"), 158.75);
     QRDBText4 = field("QRDBText4", "TARIF", 171.45);
-    // Every item of the line is word-wrapped, though as wide as its text.
+    // As wide as their texts, the items break a line only at the band's right edge.
     for (TQRPrintable* element : DetailBand1->Elements())
         element->WordWrap = true;
 }

@@ -12,6 +12,4 @@ struct TQRFrame {
     // In points, as printers measure line widths.
     double Width = 1.0;
     Qt::PenStyle Style = Qt::SolidLine;
-
-    bool AnySide() const { return DrawTop || DrawBottom || DrawLeft || DrawRight; }
 };

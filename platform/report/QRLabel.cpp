@@ -3,4 +3,6 @@
 TQRLabel::TQRLabel(TQRBand* band, const QString& name, const QString& caption)
     : TQRPrintable(band, name), Caption(caption) {}
 
-QString TQRLabel::PrintText(bool) const { return Caption; }
+QString TQRLabel::PrintText(bool) const {
+    return Caption;
+}

@@ -52,12 +52,21 @@ public:
     TQRDocument Run();
 
 private:
+    // Elements keep their font through a report as a rule, so each keeps its measures until its
+    // font changes.
+    struct TElementMetrics {
+        QFont Font;
+        std::optional<TQRTextMetrics> Metrics;
+        // A column repeats its values from row to row: names, rooms, dates, amounts.
+        QHash<QString, double> Widths;
+    };
+
     // Prints a band into FBandItems, measured from the band's top; returns its height.
     double PrintBand(const TQRBand& band);
     double PrintElement(TQRPrintable& element);
     void PlaceBand(const TQRBand& band);
     void StartPage();
-    const TQRTextMetrics& MetricsOf(const TQRPrintable& element);
+    TElementMetrics& MetricsOf(const TQRPrintable& element);
 
     TQuickRep& FReport;
     TQRDocument FDocument;
@@ -69,12 +78,6 @@ private:
     bool FHasRow = false;
     bool FDetailOnPage = false;
     QList<TQRItem> FBandItems;
-    // Elements keep their font through a report as a rule, so each keeps its measures until its
-    // font changes.
-    struct TElementMetrics {
-        QFont Font;
-        std::optional<TQRTextMetrics> Metrics;
-    };
     QHash<const TQRPrintable*, TElementMetrics> FMetrics;
 };
 
@@ -90,13 +93,14 @@ TLayout::TLayout(TQuickRep& report) : FReport(report) {
     FWidth = paper.width() - report.Page.LeftMargin - report.Page.RightMargin;
 }
 
-const TQRTextMetrics& TLayout::MetricsOf(const TQRPrintable& element) {
+TLayout::TElementMetrics& TLayout::MetricsOf(const TQRPrintable& element) {
     TElementMetrics& metrics = FMetrics[&element];
     if (!metrics.Metrics || element.Font != metrics.Font) {
         metrics.Font = element.Font;
         metrics.Metrics.emplace(element.Font);
+        metrics.Widths.clear();
     }
-    return *metrics.Metrics;
+    return metrics;
 }
 
 double TLayout::PrintElement(TQRPrintable& element) {
@@ -104,11 +108,13 @@ double TLayout::PrintElement(TQRPrintable& element) {
     if (!text.isEmpty() && element.OnPrint)
         element.OnPrint(&element, text);
 
-    const TQRTextMetrics& metrics = MetricsOf(element);
+    TElementMetrics& elementMetrics = MetricsOf(element);
+    const TQRTextMetrics& metrics = *elementMetrics.Metrics;
     QStringList lines;
-    if (!text.isEmpty())
-        lines = element.WordWrap && !element.AutoSize ? metrics.WrappedLines(text, element.Width)
-                                                      : TQRTextMetrics::Paragraphs(text);
+    if (!text.isEmpty() && !element.WordWrap)
+        lines = TQRTextMetrics::Paragraphs(text);
+    else if (!text.isEmpty())
+        lines = metrics.WrappedLines(text, element.AutoSize ? FWidth - element.Left : element.Width);
     const double lineHeight = metrics.LineHeight();
     double height = element.Height;
     if (element.AutoStretch)
@@ -118,8 +124,12 @@ double TLayout::PrintElement(TQRPrintable& element) {
 
     std::vector<double> widths;
     widths.reserve(static_cast<size_t>(lines.size()));
-    for (const QString& line : lines)
-        widths.push_back(metrics.Width(line));
+    for (const QString& line : lines) {
+        auto known = elementMetrics.Widths.constFind(line);
+        if (known == elementMetrics.Widths.constEnd())
+            known = elementMetrics.Widths.insert(line, metrics.Width(line));
+        widths.push_back(*known);
+    }
 
     const Qt::Alignment horizontal = element.Alignment & Qt::AlignHorizontal_Mask;
     double boxLeft = FLeft + element.Left;
@@ -142,12 +152,14 @@ double TLayout::PrintElement(TQRPrintable& element) {
         TQRItem item;
         item.Name = element.objectName();
         item.Rect = QRectF(left, element.Top + static_cast<double>(i) * lineHeight, width, lineHeight);
+        item.Ascent = metrics.Ascent();
         item.Text = lines.at(i);
         item.Font = metrics.Font();
         item.Color = element.FontColor;
         FBandItems << item;
     }
-    AddFrameLines(FBandItems, element.objectName(), element.Frame, QRectF(boxLeft, element.Top, boxWidth, height));
+    AddFrameLines(FBandItems, element.objectName(), element.Frame,
+                  QRectF(boxLeft, element.Top, boxWidth, height));
     return element.AutoStretch ? height - element.Height : 0.0;
 }
 
@@ -166,9 +178,9 @@ void TLayout::PlaceBand(const TQRBand& band) {
     const bool detail = band.BandType == TQRBandType::Detail;
     if (detail && FDetailOnPage && FY + height > FBottom + Tolerance) {
         // The header bands print into the same scratch list: keep this band's items apart.
-        const QList<TQRItem> items = std::move(FBandItems);
+        QList<TQRItem> items = std::move(FBandItems);
         StartPage();
-        FBandItems = items;
+        FBandItems = std::move(items);
     }
     QList<TQRItem>& pageItems = FDocument.Pages.last().Items;
     for (TQRItem& item : FBandItems) {
@@ -190,16 +202,10 @@ void TLayout::StartPage() {
 
 TQRDocument TLayout::Run() {
     TDataSet* dataSet = FReport.DataSet;
-    const QList<TQRBand*> details = [this] {
-        QList<TQRBand*> bands;
-        for (TQRBand* band : FReport.Bands())
+    const auto printDetails = [this] {
+        for (const TQRBand* band : FReport.Bands())
             if (band->BandType == TQRBandType::Detail)
-                bands << band;
-        return bands;
-    }();
-    const auto printDetails = [&] {
-        for (const TQRBand* band : details)
-            PlaceBand(*band);
+                PlaceBand(*band);
     };
 
     FHasRow = dataSet != nullptr && dataSet->Active() && !dataSet->IsEmpty();
@@ -217,4 +223,6 @@ TQRDocument TLayout::Run() {
 
 } // namespace
 
-TQRDocument LayOutReport(TQuickRep& report) { return TLayout(report).Run(); }
+TQRDocument LayOutReport(TQuickRep& report) {
+    return TLayout(report).Run();
+}

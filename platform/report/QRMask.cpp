@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsDigitPlaceholder(QChar c) { return c == QLatin1Char('0') || c == QLatin1Char('#'); }
+bool IsDigitPlaceholder(QChar c) {
+    return c == QLatin1Char('0') || c == QLatin1Char('#');
+}
 
 // The digits of the magnitude rounded to the given decimals, without a point: 80.505 and 2
 // decimals give "8051". Printing more decimals than kept first lets the decimal value decide a

@@ -17,8 +17,10 @@ struct TQRItem {
     TQRItemKind Kind = TQRItemKind::Text;
     // The element or band that printed it.
     QString Name;
-    // Text: one line of text and the box it takes, as wide as the text and one line high.
+    // Text: one line of text and the box it takes, as wide as the text and one line high, with
+    // the baseline at Ascent below the box's top.
     QRectF Rect;
+    double Ascent = 0.0;
     QString Text;
     QFont Font;
     // Line: its two ends, its width in points and its pen.

@@ -11,7 +11,9 @@ void PaintReportPage(QPainter& painter, const TQRPage& page) {
     const double dotsPerInchY = painter.device()->logicalDpiY();
     const double xScale = dotsPerInchX / 25.4;
     const double yScale = dotsPerInchY / 25.4;
-    const auto toDevice = [&](const QPointF& point) { return QPointF(point.x() * xScale, point.y() * yScale); };
+    const auto toDevice = [&](const QPointF& point) {
+        return QPointF(point.x() * xScale, point.y() * yScale);
+    };
 
     painter.save();
     // Items of one element follow each other with the same font: setting it anew costs a lookup.
@@ -23,8 +25,7 @@ void PaintReportPage(QPainter& painter, const TQRPage& page) {
                 lastFont = &item.Font;
             }
             painter.setPen(item.Color);
-            painter.drawText(QRectF(toDevice(item.Rect.topLeft()), toDevice(item.Rect.bottomRight())),
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine, item.Text);
+            painter.drawText(toDevice(item.Rect.topLeft() + QPointF(0.0, item.Ascent)), item.Text);
         } else {
             QPen pen(item.Color, item.PenWidth * dotsPerInchY / 72.0, item.PenStyle);
             pen.setCapStyle(Qt::SquareCap);
@@ -38,7 +39,8 @@ void PaintReportPage(QPainter& painter, const TQRPage& page) {
 void PaintReport(QPagedPaintDevice& device, const TQRDocument& document) {
     QPainter painter;
     if (!painter.begin(&device))
-        throw EPlatformError(QStringLiteral("L'impression de « %1 » n'a pas pu commencer.").arg(document.Title));
+        throw EPlatformError(
+            QStringLiteral("L'impression de « %1 » n'a pas pu commencer.").arg(document.Title));
     const QPageRanges ranges = device.pageRanges();
     bool firstPrinted = true;
     for (qsizetype index = 0; index < document.Pages.size(); ++index) {

@@ -10,7 +10,8 @@
 void WriteReportPdf(const TQRDocument& document, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw EPlatformError(QStringLiteral("Le fichier « %1 » ne peut pas être créé : %2").arg(path, file.errorString()));
+        throw EPlatformError(
+            QStringLiteral("Le fichier « %1 » ne peut pas être créé : %2").arg(path, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(document.Title);
@@ -19,5 +20,6 @@ void WriteReportPdf(const TQRDocument& document, const QString& path) {
         PaintReport(writer, document);
     }
     if (!file.commit())
-        throw EPlatformError(QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2").arg(path, file.errorString()));
+        throw EPlatformError(
+            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2").arg(path, file.errorString()));
 }

@@ -39,7 +39,9 @@ TQRPreview::TQRPreview(TQRDocument document, QPrinter* printer, QWidget* parent)
     toolBar->addWidget(button);
 }
 
-void TQRPreview::PaintPages(QPrinter* printer) { PaintReport(*printer, FDocument); }
+void TQRPreview::PaintPages(QPrinter* printer) {
+    PaintReport(*printer, FDocument);
+}
 
 void TQRPreview::SaveAsPdf() {
     const QString path =

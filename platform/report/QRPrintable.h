@@ -33,7 +33,8 @@ public:
     // The element is as wide as its text. It keeps its left edge, or its right edge (Left + Width)
     // when right-aligned, or its centre when centred.
     bool AutoSize = false;
-    // A line wider than the element breaks between words, or within a word that cannot fit.
+    // A line wider than the element, or reaching beyond the band when the element is as wide as
+    // its text, breaks between words, or within a word that cannot fit.
     bool WordWrap = false;
     // The element grows downwards to hold every line, and its band with it. Otherwise the lines
     // that do not fit in its height are not printed, the first one excepted.

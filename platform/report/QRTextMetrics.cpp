@@ -45,7 +45,8 @@ QStringList TQRTextMetrics::Paragraphs(const QString& text) {
 
 TQRTextMetrics::TQRTextMetrics(const QFont& font)
     : FFont(PrintFont(font)), FMetrics(FFont, &MeasuringDevice()),
-      FLineHeight(FMetrics.lineSpacing() * MillimetresPerDot) {}
+      FLineHeight(FMetrics.lineSpacing() * MillimetresPerDot),
+      FAscent(FMetrics.ascent() * MillimetresPerDot) {}
 
 double TQRTextMetrics::Width(const QString& text) const {
     return FMetrics.horizontalAdvance(text) * MillimetresPerDot;

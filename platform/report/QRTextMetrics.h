@@ -18,6 +18,7 @@ public:
 
     const QFont& Font() const { return FFont; }
     double LineHeight() const { return FLineHeight; }
+    double Ascent() const { return FAscent; }
     double Width(const QString& text) const;
     // The text's paragraphs, each broken into lines no wider than the width: between words, or
     // within a word that is wider on its own.
@@ -27,4 +28,5 @@ private:
     QFont FFont;
     QFontMetricsF FMetrics;
     double FLineHeight;
+    double FAscent;
 };

@@ -6,17 +6,24 @@
 
 #include <QPrinter>
 
-TQuickRep::TQuickRep(QObject* owner, const QString& name) : QObject(owner), Font(QStringLiteral("Arial"), 10) {
+TQuickRep::TQuickRep(QObject* owner, const QString& name)
+    : QObject(owner), Font(QStringLiteral("Arial"), 10) {
     setObjectName(name);
 }
 
 TQuickRep::~TQuickRep() = default;
 
-TQRDocument TQuickRep::Prepare() { return LayOutReport(*this); }
+TQRDocument TQuickRep::Prepare() {
+    return LayOutReport(*this);
+}
 
-void TQuickRep::PreviewModal(QWidget* parent) { Preview(parent, true); }
+void TQuickRep::PreviewModal(QWidget* parent) {
+    Preview(parent, true);
+}
 
-void TQuickRep::PreviewModeless(QWidget* parent) { Preview(parent, false); }
+void TQuickRep::PreviewModeless(QWidget* parent) {
+    Preview(parent, false);
+}
 
 QPrinter& TQuickRep::Printer() {
     if (!FPrinter)

@@ -9,7 +9,21 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+namespace {
+
+// The row indicator column. Its width never depends on its texts, so the header need not
+// measure its rows again each time the mark moves: a report walking the whole table moves it
+// once per row.
+class TIndicatorHeader : public QHeaderView {
+public:
+    explicit TIndicatorHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+    QSize sizeHint() const override { return {width(), defaultSectionSize()}; }
+};
+
+} // namespace
+
 TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent), FModel(new TDBGridModel(this)) {
+    setVerticalHeader(new TIndicatorHeader(this));
     setModel(FModel);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);

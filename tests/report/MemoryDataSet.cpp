@@ -1,6 +1,7 @@
 #include "MemoryDataSet.h"
 
-TMemoryDataSet::TMemoryDataSet(const QList<std::pair<QString, TFieldType>>& fields, const QList<QVariantList>& rows)
+TMemoryDataSet::TMemoryDataSet(const QList<std::pair<QString, TFieldType>>& fields,
+                               const QList<QVariantList>& rows)
     : FRows(rows) {
     for (const auto& [name, type] : fields)
         AddField(name, type);

@@ -61,7 +61,8 @@ inline int PdfPageCount(const QString& path) {
     if (!bytes.startsWith("%PDF-"))
         return -1;
     const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)")).match(QString::fromLatin1(bytes));
+        QRegularExpression(QStringLiteral("/Type\\s*/Pages\\b[^>]*/Count\\s+(\\d+)"))
+            .match(QString::fromLatin1(bytes));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 

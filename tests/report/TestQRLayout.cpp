@@ -19,7 +19,9 @@ constexpr double HeaderHeight = 5.0;
 constexpr double DetailHeight = 20.0;
 constexpr double Near = 1e-6;
 
-QVariant Euros(double amount) { return qRound64(amount * 10000); }
+QVariant Euros(double amount) {
+    return qRound64(amount * 10000);
+}
 
 // A report over rows of a name, an amount and a note: a 5 mm page header and a 20 mm detail band.
 class ReportLayout : public testing::Test {
@@ -190,8 +192,29 @@ TEST_F(ReportLayout, AutoSizeElementPrintsEachLineOfItsText) {
 
     const QList<TQRItem> lines = Texts(Report.Prepare().Pages[0], QStringLiteral("Note"));
 
-    ASSERT_EQ(TextsOf(lines), QStringList({QStringLiteral("ligne un"), QStringLiteral("ligne deux, plus longue")}));
+    ASSERT_EQ(TextsOf(lines),
+              QStringList({QStringLiteral("ligne un"), QStringLiteral("ligne deux, plus longue")}));
     EXPECT_LT(lines[0].Rect.width(), lines[1].Rect.width());
+}
+
+TEST_F(ReportLayout, AutoSizeElementThatWordWrapsBreaksOnlyAtTheBandsEdge) {
+    TQRDBText* note = Field(QStringLiteral("Note"), QStringLiteral("NOTE"), 150.0, 2.0, 0.0, 4.5);
+    note->AutoSize = true;
+    note->AutoStretch = true;
+    note->WordWrap = true;
+    const QString longNote = QStringLiteral("bien trop long pour les quarante millimètres qui restent");
+    Open({{QStringLiteral("Premier"), Euros(1), QStringLiteral("court")},
+          {QStringLiteral("Second"), Euros(2), longNote}});
+
+    const QList<TQRItem> lines = Texts(Report.Prepare().Pages[0], QStringLiteral("Note"));
+
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines[0].Text, QStringLiteral("court"));
+    EXPECT_EQ(TextsOf(lines.mid(1)).join(QLatin1Char(' ')), longNote);
+    for (const TQRItem& line : lines) {
+        EXPECT_NEAR(line.Rect.left(), Margin + 150.0, Near);
+        EXPECT_LE(line.Rect.right(), Margin + 190.0);
+    }
 }
 
 TEST_F(ReportLayout, PrintHookSeesEachTextThatIsNotEmptyAndMayChangeIt) {
@@ -219,8 +242,8 @@ TEST_F(ReportLayout, PrintHookSeesEachTextThatIsNotEmptyAndMayChangeIt) {
     EXPECT_EQ(TextsOf(Texts(page, QStringLiteral("Note"))),
               QStringList({QStringLiteral("PREMIÈRE"), QStringLiteral("DERNIÈRE")}));
     // An empty amount prints as zero, so its hook runs.
-    EXPECT_EQ(amountTexts, QStringList({QStringLiteral("1,50 €"), QStringLiteral("0,00 €"), QStringLiteral("2,00 €"),
-                                        QStringLiteral("3,00 €")}));
+    EXPECT_EQ(amountTexts, QStringList({QStringLiteral("1,50 €"), QStringLiteral("0,00 €"),
+                                        QStringLiteral("2,00 €"), QStringLiteral("3,00 €")}));
 }
 
 TEST_F(ReportLayout, BandFrameSwitchedOnByAHookUnderlinesTheBandBeingPrinted) {
@@ -249,7 +272,8 @@ TEST_F(ReportLayout, BandFrameSwitchedOnByAHookUnderlinesTheBandBeingPrinted) {
                             [&](const TQRItem& item) { return item.Name == name && item.Kind == kind; }) -
                page.Items.begin();
     };
-    EXPECT_GT(indexOf(QStringLiteral("Detail"), TQRItemKind::Line), indexOf(QStringLiteral("Note"), TQRItemKind::Text));
+    EXPECT_GT(indexOf(QStringLiteral("Detail"), TQRItemKind::Line),
+              indexOf(QStringLiteral("Note"), TQRItemKind::Text));
 }
 
 TEST_F(ReportLayout, ElementFrameBoxesTheElement) {
@@ -269,8 +293,8 @@ TEST_F(ReportLayout, ElementFrameBoxesTheElement) {
         EXPECT_EQ(line.PenWidth, 1.0);
         EXPECT_EQ(line.Color, QColor(Qt::black));
     }
-    EXPECT_EQ(box, QList<QLineF>({QLineF(10, 10, 110, 10), QLineF(10, 14.5, 110, 14.5), QLineF(10, 10, 10, 14.5),
-                                  QLineF(110, 10, 110, 14.5)}));
+    EXPECT_EQ(box, QList<QLineF>({QLineF(10, 10, 110, 10), QLineF(10, 14.5, 110, 14.5),
+                                  QLineF(10, 10, 10, 14.5), QLineF(110, 10, 110, 14.5)}));
     const QList<TQRItem> nameLines = Lines(page, QStringLiteral("Name"));
     ASSERT_EQ(nameLines.size(), 1);
     EXPECT_EQ(nameLines[0].Line, QLineF(40.0, DetailTop(0) + 2.0, 40.0, DetailTop(0) + 6.5));

@@ -44,7 +44,9 @@ TQRDocument NumberedPages(int count) {
     return document;
 }
 
-int Dots(double millimetres) { return qRound(millimetres * DotsPerInch / 25.4); }
+int Dots(double millimetres) {
+    return qRound(millimetres * DotsPerInch / 25.4);
+}
 
 // Whether any pixel of the area, given in millimetres, is dark.
 bool HasInk(const QImage& image, const QRectF& area) {
@@ -62,8 +64,8 @@ TEST(QRPainter, PaintsTextsAndLinesInMillimetresAtTheDevicesResolution) {
     image.setDotsPerMeterX(qRound(DotsPerInch / 0.0254));
     image.setDotsPerMeterY(qRound(DotsPerInch / 0.0254));
     image.fill(Qt::white);
-    const TQRPage page{{TextItem(QStringLiteral("Bonjour"), QRectF(20, 30, 20, 5)),
-                        LineItem(QLineF(10, 60, 100, 60), 1.0)}};
+    const TQRPage page{
+        {TextItem(QStringLiteral("Bonjour"), QRectF(20, 30, 20, 5)), LineItem(QLineF(10, 60, 100, 60), 1.0)}};
 
     QPainter painter(&image);
     PaintReportPage(painter, page);

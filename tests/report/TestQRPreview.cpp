@@ -47,7 +47,6 @@ protected:
 // The same, with the user's part played by the test.
 class ReportPreview : public PreviewedReport {
 protected:
-
     // Works the preview's PDF button with the given answer to the file dialog.
     void SavePdf(const QString& answer) {
         Answers.OnSaveFile = [answer](const TShownSaveDialog&) { return answer; };
@@ -145,7 +144,8 @@ TEST_F(ReportPreview, SavesThePdfUnderTheNameGivenWithItsSuffix) {
 
 TEST_F(ReportPreview, SaveButtonSitsInThePreviewsToolBar) {
     Answers.OnPreview = [](QWidget* preview) {
-        auto* button = preview->findChild<QToolBar*>()->findChild<QToolButton*>(QStringLiteral("ButtonSavePdf"));
+        auto* button =
+            preview->findChild<QToolBar*>()->findChild<QToolButton*>(QStringLiteral("ButtonSavePdf"));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QStringLiteral("Enregistrer en PDF..."));
     };
@@ -162,7 +162,8 @@ TEST_F(ReportPreview, ExistingFileIsReplacedOnlyWhenTheUserConfirms) {
 
         ASSERT_EQ(Answers.Messages().size(), 1);
         const TShownMessage message = Answers.Messages()[0];
-        EXPECT_EQ(message.Text, QStringLiteral("Le fichier « liste.pdf » existe déjà. Voulez-vous le remplacer ?"));
+        EXPECT_EQ(message.Text,
+                  QStringLiteral("Le fichier « liste.pdf » existe déjà. Voulez-vous le remplacer ?"));
         EXPECT_EQ(message.Type, TMsgDlgType::Confirmation);
         EXPECT_EQ(message.Buttons, mbYes | mbNo);
         EXPECT_EQ(FileBytes(QStringLiteral("liste.pdf")) == "ancien", answer == mrNo);
