@@ -1,8 +1,8 @@
 #include "data/QuimbelDataModule.h"
 
 #include "app/Constants.h"
+#include "data/FreePeriodIdFinder.h"
 #include "platform/Error.h"
-#include "platform/db/SqliteStatement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,6 +57,7 @@ TDataModuleQuimbel::TDataModuleQuimbel(QObject* owner)
     ADOTableClient.Open();
     ADOTableRoom.Open();
     ADOTablePeriod.Open();
+    FFreePeriodIds = std::make_unique<TFreePeriodIdFinder>(&ADOConnection, &ADOTablePeriod);
 }
 
 TDataModuleQuimbel::~TDataModuleQuimbel() {
@@ -69,12 +70,4 @@ void TDataModuleQuimbel::EvOnCalcFieldTPeriod(TDataSet*) {
     ADOTablePeriodSOLDE->SetAsFloat(ADOTablePeriodTARIF->AsFloat() - ADOTablePeriodACCOMPTE->AsFloat());
 }
 
-qint32 TDataModuleQuimbel::SmallestFreePeriodId() {
-    TSqliteStatement& identifiers = ADOConnection.CachedStatement(
-        QStringLiteral("SELECT IDPERIODE FROM TPeriod WHERE IDPERIODE >= 0 ORDER BY IDPERIODE"));
-    qint64 candidate = 0;
-    while (identifiers.Step() && identifiers.ColumnInteger(0) == candidate)
-        ++candidate;
-    identifiers.Reset();
-    return static_cast<qint32>(candidate);
-}
+qint32 TDataModuleQuimbel::SmallestFreePeriodId() { return FFreePeriodIds->SmallestFreeId(); }

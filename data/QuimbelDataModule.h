@@ -6,6 +6,9 @@
 #include "platform/db/Table.h"
 
 #include <QObject>
+#include <memory>
+
+class TFreePeriodIdFinder;
 
 // Owns the one connection to the database file and every data set the windows borrow.
 // Creating it connects and opens the three tables.
@@ -35,11 +38,14 @@ public:
 
     void EvOnCalcFieldTPeriod(TDataSet* DataSet);
 
-    // The smallest identifier from 0 up that no period of the file holds, read in one walk of
-    // the identifier index instead of one query per identifier in use.
+    // The smallest identifier from 0 up that no period of the file holds.
     qint32 SmallestFreePeriodId();
 
+    // The connection text naming the database file of the current directory.
     static QString ConnectionText();
+
+private:
+    std::unique_ptr<TFreePeriodIdFinder> FFreePeriodIds;
 };
 
 // The instance created at start-up.

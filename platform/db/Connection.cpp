@@ -133,6 +133,14 @@ QString TADOConnection::ColumnDeclaredType(const QString& table, const QString& 
     return found->value(column.toUpper());
 }
 
+qint64 TADOConnection::DataVersion() {
+    TSqliteStatement& version = CachedStatement(QStringLiteral("PRAGMA data_version"));
+    version.Step();
+    const qint64 value = version.ColumnInteger(0);
+    version.Reset();
+    return value;
+}
+
 TSqliteStatement& TADOConnection::CachedStatement(const QString& sql) {
     auto found = FStatements.find(sql);
     if (found == FStatements.end()) {

@@ -37,6 +37,8 @@ public:
     const QString& FilePath() const { return FFilePath; }
     // Declared type of a column, empty when the table or column is unknown.
     QString ColumnDeclaredType(const QString& table, const QString& column);
+    // Changes whenever another connection commits to the file, never for this one's own writes.
+    qint64 DataVersion();
     // A prepared statement kept for the life of the connection: the statements of the program
     // repeat with new values, and preparing them anew each time would cost more than running them.
     TSqliteStatement& CachedStatement(const QString& sql);

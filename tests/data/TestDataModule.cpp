@@ -58,3 +58,28 @@ TEST(DataModule, WithoutADatabaseFileCreationFailsWithTheEnginesText) {
         EXPECT_TRUE(error.Text().contains(QStringLiteral("Quimbels.mdb")));
     }
 }
+
+TEST(DataModule, TheSmallestFreeIdentifierFollowsTheFileEvenWhenAnotherProgramWritesIt) {
+    CreateQuimbelsDatabase();
+    ExecSql(QStringLiteral("Quimbels.mdb"), QStringLiteral("INSERT INTO TPeriod (IDPERIODE) VALUES (0), (1), (3), (-4)"));
+    TDataModuleQuimbel module;
+    EXPECT_EQ(module.SmallestFreePeriodId(), 2);
+    module.ADOTablePeriod.AppendRecord({2});
+    EXPECT_EQ(module.SmallestFreePeriodId(), 4);
+    // An edit may give an identifier up.
+    module.ADOTablePeriod.Last();
+    module.ADOTablePeriod.Edit();
+    module.ADOTablePeriodIDPERIODE->SetAsInteger(9);
+    module.ADOTablePeriod.Post();
+    EXPECT_EQ(module.SmallestFreePeriodId(), 2);
+    module.ADOTablePeriod.AppendRecord({2});
+    EXPECT_EQ(module.SmallestFreePeriodId(), 4);
+    module.ADOTablePeriod.First();
+    module.ADOTablePeriod.Delete();
+    EXPECT_EQ(module.SmallestFreePeriodId(), 0);
+    // Rows written by another program are not in the table, but they count.
+    ExecSql(QStringLiteral("Quimbels.mdb"), QStringLiteral("INSERT INTO TPeriod (IDPERIODE) VALUES (0), (4)"));
+    EXPECT_EQ(module.SmallestFreePeriodId(), 5);
+    ExecSql(QStringLiteral("Quimbels.mdb"), QStringLiteral("DELETE FROM TPeriod WHERE IDPERIODE = 1"));
+    EXPECT_EQ(module.SmallestFreePeriodId(), 1);
+}
