@@ -21,20 +21,12 @@ bool IsNumeric(TFieldType type) {
 
 TDBGridModel::TDBGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-TDBGridModel::~TDBGridModel() {
-    if (FDataSet != nullptr)
-        FDataSet->RemoveObserver(this);
-}
+TDBGridModel::~TDBGridModel() = default;
 
 void TDBGridModel::SetDataSource(TDataSource* dataSource) {
-    if (FDataSet != nullptr)
-        FDataSet->RemoveObserver(this);
-    FDataSource = dataSource;
-    FDataSet = dataSource != nullptr ? dataSource->DataSet() : nullptr;
-    if (FDataSet != nullptr)
-        FDataSet->AddObserver(this);
+    FLink.SetDataSource(dataSource);
     Reset();
-    emit CursorSettled(FDataSet != nullptr ? FDataSet->RecNo() : -1);
+    emit CursorSettled(DataSet() != nullptr ? DataSet()->RecNo() : -1);
 }
 
 void TDBGridModel::SetColumns(const QList<TColumn>& columns) {
@@ -43,16 +35,16 @@ void TDBGridModel::SetColumns(const QList<TColumn>& columns) {
     FExplicitColumns = true;
     ResolveFields();
     endResetModel();
-    emit CursorSettled(FDataSet != nullptr ? FDataSet->RecNo() : -1);
+    emit CursorSettled(DataSet() != nullptr ? DataSet()->RecNo() : -1);
 }
 
 void TDBGridModel::Reset() {
     beginResetModel();
-    const bool active = FDataSet != nullptr && FDataSet->Active();
+    const bool active = DataSet() != nullptr && DataSet()->Active();
     if (!FExplicitColumns) {
         FColumns.clear();
-        for (int i = 0; active && i < FDataSet->FieldCount(); ++i) {
-            const TField* field = FDataSet->Field(i);
+        for (int i = 0; active && i < DataSet()->FieldCount(); ++i) {
+            const TField* field = DataSet()->Field(i);
             TColumn column;
             column.FieldName = field->FieldName();
             column.Title = field->FieldName();
@@ -62,8 +54,8 @@ void TDBGridModel::Reset() {
         }
     }
     ResolveFields();
-    FRowCount = active ? FDataSet->RecordCount() : 0;
-    FIndicatorRow = active ? FDataSet->RecNo() : -1;
+    FRowCount = active ? DataSet()->RecordCount() : 0;
+    FIndicatorRow = active ? DataSet()->RecNo() : -1;
     endResetModel();
 }
 
@@ -72,16 +64,16 @@ void TDBGridModel::ResolveFields() {
     FFieldIndexes.clear();
     for (const TColumn& column : FColumns) {
         const TField* field =
-            FDataSet != nullptr && FDataSet->Active() ? FDataSet->FindField(column.FieldName) : nullptr;
+            DataSet() != nullptr && DataSet()->Active() ? DataSet()->FindField(column.FieldName) : nullptr;
         FFieldIndexes.append(field != nullptr ? field->Index() : -1);
     }
 }
 
 TField* TDBGridModel::ColumnField(int column) const {
-    if (FDataSet == nullptr || !FDataSet->Active() || column < 0 || column >= FFieldIndexes.size())
+    if (DataSet() == nullptr || !DataSet()->Active() || column < 0 || column >= FFieldIndexes.size())
         return nullptr;
     const int fieldIndex = FFieldIndexes[column];
-    return fieldIndex >= 0 && fieldIndex < FDataSet->FieldCount() ? FDataSet->Field(fieldIndex) : nullptr;
+    return fieldIndex >= 0 && fieldIndex < DataSet()->FieldCount() ? DataSet()->Field(fieldIndex) : nullptr;
 }
 
 int TDBGridModel::rowCount(const QModelIndex& parent) const {
@@ -102,7 +94,7 @@ QVariant TDBGridModel::data(const QModelIndex& index, int role) const {
         const TField* field = ColumnField(index.column());
         if (field == nullptr)
             return {};
-        const QVariant stored = FDataSet->ValueAt(index.row(), FFieldIndexes[index.column()]);
+        const QVariant stored = DataSet()->ValueAt(index.row(), FFieldIndexes[index.column()]);
         return role == Qt::DisplayRole ? field->DisplayTextOf(stored) : field->TextOf(stored);
     }
     case Qt::TextAlignmentRole:
@@ -128,9 +120,9 @@ QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int 
         return static_cast<int>(Qt::AlignCenter);
     if (role != Qt::DisplayRole)
         return {};
-    if (FDataSet == nullptr || !FDataSet->Active() || section != FDataSet->RecNo())
+    if (DataSet() == nullptr || !DataSet()->Active() || section != DataSet()->RecNo())
         return QString();
-    switch (FDataSet->State()) {
+    switch (DataSet()->State()) {
     case TDataSetState::Edit:
         return EditMark;
     case TDataSetState::Insert:
@@ -145,7 +137,7 @@ Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     const TField* field = ColumnField(index.column());
-    if (!FReadOnly && field != nullptr && field->FieldKind() == TFieldKind::Data && FDataSet->CanModify())
+    if (!FReadOnly && field != nullptr && field->FieldKind() == TFieldKind::Data && DataSet()->CanModify())
         result |= Qt::ItemIsEditable;
     return result;
 }
@@ -158,12 +150,12 @@ bool TDBGridModel::setData(const QModelIndex& index, const QVariant& value, int 
     TField* field = ColumnField(index.column());
     const QString text = value.toString();
     // An editor closed without a change must not turn the row into a pending edit.
-    if (field->TextOf(FDataSet->ValueAt(index.row(), FFieldIndexes[index.column()])) == text)
+    if (field->TextOf(DataSet()->ValueAt(index.row(), FFieldIndexes[index.column()])) == text)
         return true;
     try {
-        if (FDataSet->RecNo() != index.row())
-            FDataSet->SetRecNo(index.row());
-        FDataSet->Edit();
+        if (DataSet()->RecNo() != index.row())
+            DataSet()->SetRecNo(index.row());
+        DataSet()->Edit();
         field->SetAsString(text);
     } catch (const EQuimbelsError& error) {
         ShowException(error.Text());
@@ -208,7 +200,7 @@ void TDBGridModel::DataEvent(TDataEvent event, int recordIndex) {
         MoveIndicator();
         break;
     }
-    emit CursorSettled(FDataSet->RecNo());
+    emit CursorSettled(DataSet()->RecNo());
 }
 
 void TDBGridModel::RowChanged(int row) {
@@ -220,7 +212,7 @@ void TDBGridModel::RowChanged(int row) {
 
 // Repaints the mark where it was and where it now is: two rows, however far the cursor jumped.
 void TDBGridModel::MoveIndicator() {
-    const int current = FDataSet->Active() ? FDataSet->RecNo() : -1;
+    const int current = DataSet()->Active() ? DataSet()->RecNo() : -1;
     if (IsRow(FIndicatorRow) && FIndicatorRow != current)
         emit headerDataChanged(Qt::Vertical, FIndicatorRow, FIndicatorRow);
     if (IsRow(current))

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/db/DataSet.h"
+#include "platform/db/DataSource.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QList>
 
-class TDataSource;
 
 // One column of a data-aware grid, naming the field it shows.
 struct TColumn {
@@ -35,8 +35,8 @@ public:
 
     // The model follows the data set that the source names at this call.
     void SetDataSource(TDataSource* dataSource);
-    TDataSource* DataSource() const { return FDataSource; }
-    TDataSet* DataSet() const { return FDataSet; }
+    TDataSource* DataSource() const { return FLink.DataSource(); }
+    TDataSet* DataSet() const { return FLink.DataSet(); }
 
     // Columns set here stay across opens; without them each open shows one column per field.
     const QList<TColumn>& Columns() const { return FColumns; }
@@ -71,8 +71,7 @@ private:
     void MoveIndicator();
     bool IsRow(int row) const { return row >= 0 && row < FRowCount; }
 
-    TDataSource* FDataSource = nullptr;
-    TDataSet* FDataSet = nullptr;
+    TDataLink FLink{this};
     QList<TColumn> FColumns;
     // Field index of each column in the open data set, -1 when it has no such field.
     QList<int> FFieldIndexes;

@@ -78,18 +78,10 @@ TDBNavigator::TDBNavigator(QWidget* parent) : QWidget(parent) {
     UpdateButtons();
 }
 
-TDBNavigator::~TDBNavigator() {
-    if (FDataSet != nullptr)
-        FDataSet->RemoveObserver(this);
-}
+TDBNavigator::~TDBNavigator() = default;
 
 void TDBNavigator::SetDataSource(TDataSource* dataSource) {
-    if (FDataSet != nullptr)
-        FDataSet->RemoveObserver(this);
-    FDataSource = dataSource;
-    FDataSet = dataSource != nullptr ? dataSource->DataSet() : nullptr;
-    if (FDataSet != nullptr)
-        FDataSet->AddObserver(this);
+    FLink.SetDataSource(dataSource);
     UpdateButtons();
 }
 
@@ -114,7 +106,7 @@ void TDBNavigator::SetHints(const QStringList& hints) {
 
 void TDBNavigator::BtnClick(TNavigateBtn button) {
     try {
-        if (FDataSet != nullptr && FDataSet->Active()) {
+        if (FLink.DataSet() != nullptr && FLink.DataSet()->Active()) {
             CommitFocusedInput(this);
             Perform(button);
         }
@@ -128,25 +120,25 @@ void TDBNavigator::BtnClick(TNavigateBtn button) {
 void TDBNavigator::Perform(TNavigateBtn button) {
     switch (button) {
     case TNavigateBtn::nbFirst:
-        return FDataSet->First();
+        return FLink.DataSet()->First();
     case TNavigateBtn::nbPrior:
-        return FDataSet->Prior();
+        return FLink.DataSet()->Prior();
     case TNavigateBtn::nbNext:
-        return FDataSet->Next();
+        return FLink.DataSet()->Next();
     case TNavigateBtn::nbLast:
-        return FDataSet->Last();
+        return FLink.DataSet()->Last();
     case TNavigateBtn::nbInsert:
-        return FDataSet->Insert();
+        return FLink.DataSet()->Insert();
     case TNavigateBtn::nbDelete:
         if (ConfirmRecordDelete(this))
-            FDataSet->Delete();
+            FLink.DataSet()->Delete();
         return;
     case TNavigateBtn::nbEdit:
-        return FDataSet->Edit();
+        return FLink.DataSet()->Edit();
     case TNavigateBtn::nbPost:
-        return FDataSet->Post();
+        return FLink.DataSet()->Post();
     case TNavigateBtn::nbCancel:
-        return FDataSet->Cancel();
+        return FLink.DataSet()->Cancel();
     case TNavigateBtn::nbRefresh:
         return Refresh();
     }
@@ -155,19 +147,19 @@ void TDBNavigator::Perform(TNavigateBtn button) {
 // Reads the rows again from the file and comes back to the same row number; the controls see one
 // change, not a close and an open.
 void TDBNavigator::Refresh() {
-    FDataSet->CheckBrowseMode();
-    const int recordIndex = FDataSet->RecNo();
-    FDataSet->DisableControls();
+    FLink.DataSet()->CheckBrowseMode();
+    const int recordIndex = FLink.DataSet()->RecNo();
+    FLink.DataSet()->DisableControls();
     try {
-        FDataSet->Close();
-        FDataSet->Open();
-        if (!FDataSet->IsEmpty())
-            FDataSet->SetRecNo(recordIndex);
+        FLink.DataSet()->Close();
+        FLink.DataSet()->Open();
+        if (!FLink.DataSet()->IsEmpty())
+            FLink.DataSet()->SetRecNo(recordIndex);
     } catch (...) {
-        FDataSet->EnableControls();
+        FLink.DataSet()->EnableControls();
         throw;
     }
-    FDataSet->EnableControls();
+    FLink.DataSet()->EnableControls();
 }
 
 void TDBNavigator::DataEvent(TDataEvent, int) {
@@ -175,13 +167,13 @@ void TDBNavigator::DataEvent(TDataEvent, int) {
 }
 
 void TDBNavigator::UpdateButtons() {
-    const bool active = FDataSet != nullptr && FDataSet->Active();
+    const bool active = FLink.DataSet() != nullptr && FLink.DataSet()->Active();
     const bool editing =
-        active && (FDataSet->State() == TDataSetState::Edit || FDataSet->State() == TDataSetState::Insert);
-    const bool canModify = active && FDataSet->CanModify();
-    const bool empty = !active || FDataSet->IsEmpty();
-    const bool canGoBack = active && FDataSet->RecNo() > 0;
-    const bool canGoOn = active && FDataSet->RecNo() < FDataSet->RecordCount() - 1;
+        active && (FLink.DataSet()->State() == TDataSetState::Edit || FLink.DataSet()->State() == TDataSetState::Insert);
+    const bool canModify = active && FLink.DataSet()->CanModify();
+    const bool empty = !active || FLink.DataSet()->IsEmpty();
+    const bool canGoBack = active && FLink.DataSet()->RecNo() > 0;
+    const bool canGoOn = active && FLink.DataSet()->RecNo() < FLink.DataSet()->RecordCount() - 1;
     const auto applies = [&](TNavigateBtn button) {
         switch (button) {
         case TNavigateBtn::nbFirst:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/db/DataSet.h"
+#include "platform/db/DataSource.h"
 
 #include <QList>
 #include <QStringList>
@@ -8,7 +9,6 @@
 #include <functional>
 
 class QToolButton;
-class TDataSource;
 
 enum class TNavigateBtn {
     nbFirst,
@@ -33,7 +33,7 @@ public:
 
     // The navigator follows the data set that the source names at this call.
     void SetDataSource(TDataSource* dataSource);
-    TDataSource* DataSource() const { return FDataSource; }
+    TDataSource* DataSource() const { return FLink.DataSource(); }
 
     void SetVisibleButtons(const QList<TNavigateBtn>& buttons);
     const QList<TNavigateBtn>& VisibleButtons() const { return FVisibleButtons; }
@@ -53,8 +53,7 @@ private:
     void Refresh();
     void UpdateButtons();
 
-    TDataSource* FDataSource = nullptr;
-    TDataSet* FDataSet = nullptr;
+    TDataLink FLink{this};
     QList<QToolButton*> FButtons;
     QList<TNavigateBtn> FVisibleButtons;
 };
