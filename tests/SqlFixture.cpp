@@ -2,7 +2,9 @@
 
 #include "data/Schema.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -62,4 +64,16 @@ QList<QVariantList> QuerySql(const QString& path, const QString& sql) {
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     return rows;
+}
+
+QString Shell(const QString& path, const QString& sql) {
+    QProcess shell;
+    shell.start(QStringLiteral("sqlite3"), {path, sql});
+    if (!shell.waitForFinished(30000) || shell.exitCode() != 0)
+        return QStringLiteral("shell failed: ") + QString::fromUtf8(shell.readAllStandardError());
+    return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
+}
+
+QStringList FolderFiles(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
 }

@@ -14,19 +14,6 @@
 
 namespace {
 
-QStringList FolderFiles(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-// What the stock sqlite3 shell prints for a query on a file.
-QString Shell(const QString& path, const QString& sql) {
-    QProcess shell;
-    shell.start(QStringLiteral("sqlite3"), {path, sql});
-    if (!shell.waitForFinished(30000) || shell.exitCode() != 0)
-        return QStringLiteral("shell failed: ") + QString::fromUtf8(shell.readAllStandardError());
-    return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
-}
-
 // The about dialog over the data module of a small database, on 3 February 2011 at 09:05:07.
 class Archiving : public testing::Test {
 protected:

@@ -1,3 +1,5 @@
+#include "SqlFixture.h"
+
 #include "platform/Error.h"
 #include "platform/db/DatabaseBackup.h"
 
@@ -19,19 +21,6 @@ sqlite3* Open(const QString& path) {
 
 void Exec(sqlite3* db, const char* sql) {
     ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sql;
-}
-
-QStringList FolderFiles(const QString& folder = QStringLiteral(".")) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-// What the stock sqlite3 shell prints for a query on a file.
-QString Shell(const QString& path, const QString& sql) {
-    QProcess shell;
-    shell.start(QStringLiteral("sqlite3"), {path, sql});
-    if (!shell.waitForFinished(30000) || shell.exitCode() != 0)
-        return QStringLiteral("shell failed: ") + QString::fromUtf8(shell.readAllStandardError());
-    return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
 }
 
 class DatabaseBackup : public testing::Test {
