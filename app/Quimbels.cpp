@@ -251,6 +251,7 @@ void TFormMainQuimbel::ApplyRentedGoodName() {
     DBGridPeriod->SetColumns(periodColumns);
     RadioGroupBilan->SetItemText(1, QStringLiteral("... ") + RentedGoodName + QStringLiteral(" sélectionné."));
     LabelChambre->setText(RentedGoodName + QStringLiteral(" :"));
+    LabelChambre->adjustSize();
     PageControl->update();
 }
 
