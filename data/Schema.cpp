@@ -2,6 +2,7 @@
 
 #include "platform/Error.h"
 #include "platform/db/SqliteStatement.h"
+#include "platform/os/NoReplaceRename.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,12 +42,11 @@ void CreateEmptyDatabase(const QString& path) {
         code = sqlite3_exec(db, DatabaseSchemaSql().toUtf8().constData(), nullptr, nullptr, nullptr);
     const QString failure = code == SQLITE_OK ? QString() : SqliteErrorText(db, code);
     sqlite3_close_v2(db);
-    // A hard link gives the file its name only if the name is still free.
-    if (code == SQLITE_OK && ::link(temporaryName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        ::unlink(temporaryName.constData());
-        throw EDatabaseError(QStringLiteral("Le fichier « %1 » n'a pas pu être créé.").arg(path));
-    }
+    const int naming =
+        code == SQLITE_OK ? RenameWithoutReplacing(temporaryName, QFile::encodeName(target.absoluteFilePath())) : 0;
     ::unlink(temporaryName.constData());
+    if (naming != 0)
+        throw EDatabaseError(QStringLiteral("Le fichier « %1 » n'a pas pu être créé.").arg(path));
     if (!failure.isEmpty())
         throw EDatabaseError(failure);
 }

@@ -2,14 +2,13 @@
 
 #include "platform/Error.h"
 #include "platform/db/SqliteStatement.h"
+#include "platform/os/NoReplaceRename.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -40,20 +39,6 @@ void CopyInto(sqlite3* source, const QByteArray& temporaryName) {
         throw EDatabaseError(failure);
 }
 
-// Gives the finished copy the target's name only if that name is still free. Returns errno, 0
-// on success.
-int NameWithoutReplacing(const QByteArray& temporaryName, const QByteArray& targetName) {
-    if (::renameat2(AT_FDCWD, temporaryName.constData(), AT_FDCWD, targetName.constData(),
-                    RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // Some network file systems know no such rename, but they refuse a hard link to a name in use.
-    if (::link(temporaryName.constData(), targetName.constData()) != 0)
-        return errno;
-    return 0;
-}
-
 } // namespace
 
 void BackupDatabase(sqlite3* source, const QString& targetPath) {
@@ -72,7 +57,7 @@ void BackupDatabase(sqlite3* source, const QString& targetPath) {
         ::unlink(temporaryName.constData());
         throw;
     }
-    const int error = NameWithoutReplacing(temporaryName, QFile::encodeName(target.absoluteFilePath()));
+    const int error = RenameWithoutReplacing(temporaryName, QFile::encodeName(target.absoluteFilePath()));
     // After a rename there is nothing left to remove; after a link, the temporary name goes.
     ::unlink(temporaryName.constData());
     if (error == EEXIST)
