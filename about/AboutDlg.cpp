@@ -85,7 +85,10 @@ TFormAboutDlg::TFormAboutDlg(QWidget* owner)
     LabelVersionNbr->adjustSize();
 }
 
-TFormAboutDlg::~TFormAboutDlg() = default;
+TFormAboutDlg::~TFormAboutDlg() {
+    if (FormAboutDlg == this)
+        FormAboutDlg = nullptr;
+}
 
 void TFormAboutDlg::BuildGroupBox() {
     GroupBoxAbout = new QGroupBox(this);

@@ -18,7 +18,10 @@
 
 TQuimbelsObjects::TQuimbelsObjects() = default;
 
-TQuimbelsObjects::~TQuimbelsObjects() {
+TQuimbelsObjects::~TQuimbelsObjects() { Release(); }
+
+// The windows go before the data module: their grids and reports are bound to its data sets.
+void TQuimbelsObjects::Release() {
     FormReportBilan.reset();
     FormAboutDlg.reset();
     FormMainQuimbel.reset();
@@ -65,13 +68,7 @@ bool CreateQuimbelsObjects(TQuimbelsObjects& objects) {
         failure = QString::fromLocal8Bit(error.what());
     }
     ShowException(failure);
-    objects.FormReportBilan.reset();
-    objects.FormAboutDlg.reset();
-    objects.DataModule.reset();
-    objects.FormReportPeriod.reset();
-    objects.FormReportRoom.reset();
-    objects.FormReportClient.reset();
-    objects.FormMainQuimbel.reset();
+    objects.Release();
     return false;
 }
 

@@ -18,6 +18,9 @@ struct TQuimbelsObjects {
     TQuimbelsObjects(const TQuimbelsObjects&) = delete;
     TQuimbelsObjects& operator=(const TQuimbelsObjects&) = delete;
 
+    // Destroys whatever was created, the windows before the data module.
+    void Release();
+
     std::unique_ptr<TFormMainQuimbel> FormMainQuimbel;
     std::unique_ptr<TFormReportClient> FormReportClient;
     std::unique_ptr<TFormReportRoom> FormReportRoom;

@@ -50,6 +50,7 @@ TEST_F(Startup, CreatesTheMainWindowThenTheDataModuleBoundToIt) {
     }
     EXPECT_EQ(DataModuleQuimbel, nullptr);
     EXPECT_EQ(FormReportClient, nullptr);
+    EXPECT_EQ(FormAboutDlg, nullptr);
 }
 
 TEST_F(Startup, ASecondStartWhileOneRunsEndsAtOnceWithCodeZero) {
